@@ -1,0 +1,14 @@
+// The program-wide values that several parts read; each is written once.
+#pragma once
+
+#include <windows.h>
+
+// The registered window message "KeyCommand" (registered before start-up).
+extern const UINT g_uKeyCommandMsg;
+// The Windows version class 0-8 (see os_kind.h), set once in InitInstance.
+extern int g_nOsKind;
+// The form view's window, set in its initial update before the poll thread starts.
+extern HWND g_hViewWnd;
+
+// The main frame's title, by which the program recognises its own window.
+constexpr char kMainWindowTitle[] = "Keyvane V1.0.20010401";

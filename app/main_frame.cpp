@@ -1,0 +1,51 @@
+#include "app/main_frame.h"
+
+#include "osd/startup_picture.h"
+#include "res/resource.h"
+
+#include <iterator>
+
+namespace {
+
+const UINT kIndicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
+
+}  // namespace
+
+const framework::MessageMap& CMainFrame::ThisMessageMap() {
+    static const framework::MessageEntry entries[] = {
+        framework::OnMessage<&CMainFrame::OnCreate>(WM_CREATE),
+        framework::OnMessage<&CMainFrame::OnDestroy>(WM_DESTROY),
+    };
+    static const framework::MessageMap map = framework::MakeMessageMap(&CFrameWnd::ThisMessageMap(), entries);
+    return map;
+}
+
+BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
+    if (!CFrameWnd::PreCreateWindow(cs)) {
+        return FALSE;
+    }
+    // No caption, border or title decoration, and no taskbar button.
+    cs.style = WS_POPUP;
+    cs.dwExStyle |= WS_EX_TOOLWINDOW;
+    return CFrameWnd::PreCreateWindow(cs);
+}
+
+int CMainFrame::OnCreate(LPCREATESTRUCTA cs) {
+    if (CFrameWnd::OnCreate(cs) == -1) {
+        return -1;
+    }
+    CStartupPictureWnd::ShowStartupPicture(this);
+    if (!m_wndToolBar.CreateEx(*this) || !m_wndToolBar.LoadToolBar(IDR_MAINFRAME) ||
+        !m_wndStatusBar.Create(*this) ||
+        !m_wndStatusBar.SetIndicators(kIndicators, static_cast<int>(std::size(kIndicators)))) {
+        return -1;
+    }
+    RecalcLayout();
+    return 0;
+}
+
+void CMainFrame::OnDestroy() {
+    Default();
+    // Others may have tagged the frame with this property; the program itself never sets it.
+    ::RemovePropW(m_hWnd, L"一个不易于别的对象");
+}

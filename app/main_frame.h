@@ -1,0 +1,20 @@
+// The main frame: a pop-up of no size and without a taskbar button that only
+// hosts the working view. The program recognises its own window by its title.
+#pragma once
+
+#include "framework/control_bars.h"
+#include "framework/frame_wnd.h"
+
+class CMainFrame : public framework::CFrameWnd {
+public:
+    BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+
+    KV_DECLARE_MESSAGE_MAP()
+
+private:
+    int OnCreate(LPCREATESTRUCTA cs);
+    void OnDestroy();
+
+    framework::CToolBar m_wndToolBar;
+    framework::CStatusBar m_wndStatusBar;
+};

@@ -1,0 +1,31 @@
+// The Windows version class (0-8) the program works by, from version numbers.
+#pragma once
+
+#include <optional>
+
+// 0 a 9x release before 4.0, 1 an NT release not listed below, 2 Windows 95,
+// 3 Windows 98, 4 Windows Me, 5 NT 4, 6 Windows 2000, 7 XP, 8 Vista or later.
+enum OsKind : int {
+    kOsOld9x = 0,
+    kOsOtherNt = 1,
+    kOsWin95 = 2,
+    kOsWin98 = 3,
+    kOsWinMe = 4,
+    kOsNt4 = 5,
+    kOsWin2000 = 6,
+    kOsWinXp = 7,
+    kOsVista = 8,
+};
+
+struct OsVersionNumbers {
+    unsigned major;
+    unsigned minor;
+};
+
+// `quickMajor` is the major version of the quick version query; `record` the
+// full version record's numbers, or nothing when the record could not be
+// allocated (the full record is not consulted below 9x version 4).
+int ClassifyOsKind(bool ntFamily, unsigned quickMajor, const std::optional<OsVersionNumbers>& record);
+
+// Asks the running system (Windows only).
+int QueryOsKind();

@@ -1,0 +1,54 @@
+#include "app/tamber_app.h"
+
+#include "app/globals.h"
+#include "app/main_frame.h"
+#include "app/os_kind.h"
+#include "app/tamber_doc.h"
+#include "app/tamber_view.h"
+#include "framework/diagnostics.h"
+#include "osd/startup_picture.h"
+#include "res/resource.h"
+
+namespace {
+
+CTamberApp theApp;
+
+// The name both instances create; the second finds it already there.
+constexpr char kSingleInstanceMutex[] = "610121710930491";
+
+}  // namespace
+
+CTamberApp& TheApp() {
+    return theApp;
+}
+
+BOOL CTamberApp::InitInstance() {
+    // Owned for the whole run and never closed: its existence marks the running instance.
+    ::CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);
+    if (::GetLastError() == ERROR_ALREADY_EXISTS) {
+        ::PostQuitMessage(0);
+        return TRUE;
+    }
+
+    framework::CCommandLineInfo commandLine;
+    ParseCommandLine(commandLine);
+    CStartupPictureWnd::EnableStartupPicture(commandLine.m_bShowSplash);
+
+    g_nOsKind = QueryOsKind();
+    framework::Trace("os kind %d", g_nOsKind);
+
+    SetRegistryKey("Fennick");
+    LoadStdProfileSettings(4);
+
+    InitDefaultPaths();
+    LoadMenuEnable();
+
+    AddDocTemplate(framework::CSingleDocTemplate::Make<CTamberDoc, CMainFrame, CTamberView>(IDR_MAINFRAME));
+    ParseCommandLine(commandLine);
+    if (!ProcessShellCommand(commandLine)) {
+        return FALSE;
+    }
+    ::ShowWindow(m_pMainWnd->m_hWnd, SW_SHOW);
+    ::UpdateWindow(m_pMainWnd->m_hWnd);
+    return TRUE;
+}

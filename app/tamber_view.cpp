@@ -1,0 +1,104 @@
+#include "app/tamber_view.h"
+
+#include "app/globals.h"
+#include "app/key_intake.h"
+#include "framework/diagnostics.h"
+#include "framework/frame_wnd.h"
+#include "res/resource.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr UINT kTrayIconId = IDR_MAINFRAME;
+constexpr UINT kTrayIconPeriodMs = 100;
+constexpr char kTrayTip[] = "Office Keyvane";
+
+}  // namespace
+
+CTamberView::CTamberView() : CFormView(IDD_TAMBER_FORM) {}
+
+const framework::MessageMap& CTamberView::ThisMessageMap() {
+    static const framework::MessageEntry entries[] = {
+        framework::OnMessage<&CTamberView::OnCreate>(WM_CREATE),
+        framework::OnMessage<&CTamberView::OnTimer>(WM_TIMER),
+        framework::OnCommand<&CTamberView::OnQuit>(ID_TRAY_QUIT),
+        framework::OnCommand<&CTamberView::OnAbout>(ID_TRAY_ABOUT),
+    };
+    static const framework::MessageMap map = framework::MakeMessageMap(&CFormView::ThisMessageMap(), entries);
+    return map;
+}
+
+int CTamberView::OnCreate(LPCREATESTRUCTA) {
+    if (Default() == -1) {
+        return -1;
+    }
+    m_bIconActive = FALSE;
+    // The first version of the record: what every Windows release understands.
+    m_nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    m_nid.hWnd = m_hWnd;
+    m_nid.uID = kTrayIconId;
+    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
+    m_nid.uCallbackMessage = kMsgTrayNotify;
+    m_nid.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY_NORMAL));
+    std::strcpy(m_nid.szTip, kTrayTip);
+    // Without a notification area yet the add fails; the program runs on without the icon.
+    const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_nid);
+    framework::Trace("tray icon %s", added ? "added" : "not added");
+    return 0;
+}
+
+void CTamberView::OnInitialUpdate() {
+    CFormView::OnInitialUpdate();
+    GetParentFrame()->RecalcLayout();
+    ResizeParentToFit(true);
+    g_hViewWnd = m_hWnd;
+    m_bEjectOpens = true;
+    m_bShiftLatched = FALSE;
+    m_logPoller.Start();
+}
+
+LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    const KeyIntake intake = TakeKeyEvent(message, g_uKeyCommandMsg, wParam, lParam);
+    if (intake.icon != KeyIntake::Icon::kUnchanged) {
+        SetTrayIcon(intake.icon == KeyIntake::Icon::kActive);
+    }
+    if (intake.restartIconTimer) {
+        ::SetTimer(m_hWnd, kTimerTrayIcon, kTrayIconPeriodMs, nullptr);
+    }
+    if (intake.command) {
+        DispatchKeyCommand(*intake.command);
+    }
+    return CFormView::WindowProc(message, wParam, lParam);
+}
+
+void CTamberView::SetTrayIcon(BOOL active) {
+    m_bIconActive = active;
+    m_nid.hIcon =
+        ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(active ? IDI_TRAY_ACTIVE : IDI_TRAY_NORMAL));
+    m_nid.uFlags |= NIF_ICON;
+    ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+    framework::Trace("icon %s", active ? "active" : "normal");
+}
+
+void CTamberView::OnTimer(UINT id) {
+    if (id == kTimerTrayIcon) {
+        ::KillTimer(m_hWnd, kTimerTrayIcon);
+        ::SendMessageA(m_hWnd, kMsgIconNormal, 0, 0);
+    }
+    Default();
+}
+
+void CTamberView::OnQuit() {
+    NOTIFYICONDATAA nid{};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = m_hWnd;
+    nid.uID = kTrayIconId;
+    ::Shell_NotifyIconA(NIM_DELETE, &nid);
+    framework::Trace("quit");
+    ::PostQuitMessage(0);
+}
+
+void CTamberView::OnAbout() {
+    framework::Trace("about requested");
+}

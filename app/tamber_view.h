@@ -1,0 +1,49 @@
+// The form view: the program's working window. It owns the tray icon, the hook
+// library's object and the key log poller, takes the key events of both roads
+// and runs the key command dispatcher on the user-interface thread.
+#pragma once
+
+#include "framework/form_view.h"
+#include "hookwell/keybdhook.h"
+#include "keylog/log_poller.h"
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+// The view's timers.
+enum ViewTimer : UINT {
+    kTimerVolumeDisplay = 1,
+    kTimerClipboardRestore = 2,
+    kTimerTrayIcon = 3,  // brings the normal icon back 100 ms after the last key event
+    kTimerUserMenu = 4,
+};
+
+class CTamberView : public framework::CFormView {
+public:
+    CTamberView();
+
+    void OnInitialUpdate() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+    // Performs the key command in the low byte of `code`.
+    void DispatchKeyCommand(UINT code);
+
+    KV_DECLARE_MESSAGE_MAP()
+
+private:
+    int OnCreate(LPCREATESTRUCTA cs);
+    void OnTimer(UINT id);
+    void OnQuit();
+    void OnAbout();
+    void SetTrayIcon(BOOL active);
+
+    NOTIFYICONDATAA m_nid{};
+    CKeybdhook m_keybdhook;
+    BOOL m_bIconActive = FALSE;
+    DWORD m_dwVolume = 0;
+    CLogPoller m_logPoller;
+    bool m_bEjectOpens = true;
+    BOOL m_bShiftLatched = FALSE;
+    HWND m_hWndPrevForeground = nullptr;
+};

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Runs every test: builds both builds, runs the native unit tests (ctest, under
+# the sanitizers) and the end-to-end tests under Wine, and ends with one
+# summary line "N passed, N failed". Extra arguments filter the e2e cases.
+set -uo pipefail
+cd "$(dirname "$0")/.."
+source scripts/ensure_tools.sh
+source scripts/build.sh
+ensure_tools
+
+log=$(mktemp -d)
+trap 'rm -rf "$log"' EXIT
+
+echo "== Native build and unit tests"
+if ! build_native; then
+    echo "native build failed"
+    echo "0 passed, 1 failed"
+    exit 1
+fi
+(cd build/native && ctest --output-on-failure -j2) | tee "$log/native.txt"
+native_total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log/native.txt" | tail -n 1)
+native_failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log/native.txt" | tail -n 1)
+native_total=${native_total:-0}
+native_failed=${native_failed:-1}
+
+echo "== Windows build and end-to-end tests under Wine"
+e2e_passed=0
+e2e_failed=1
+if build_windows; then
+    # Windows programs end their lines with CR LF.
+    tests/e2e/run.sh build/windows "$@" | tr -d '\r' | tee "$log/e2e.txt"
+    read -r e2e_passed e2e_failed < <(sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$log/e2e.txt" | tail -n 1)
+    e2e_passed=${e2e_passed:-0}
+    e2e_failed=${e2e_failed:-1}
+else
+    echo "windows build failed"
+fi
+
+passed=$((native_total - native_failed + e2e_passed))
+failed=$((native_failed + e2e_failed))
+echo "== Summary: native $((native_total - native_failed))/$native_total, end-to-end $e2e_passed/$((e2e_passed + e2e_failed))"
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

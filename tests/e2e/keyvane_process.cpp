@@ -1,0 +1,145 @@
+#include "tests/e2e/keyvane_process.h"
+
+#include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/e2e.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace e2e {
+
+namespace {
+
+constexpr char kFrameTitle[] = "Keyvane V1.0.20010401";
+constexpr UINT kMsgIconNormal = WM_USER + 102;
+
+struct FrameSearch {
+    DWORD pid;
+    HWND frame;
+};
+
+BOOL CALLBACK FindFrame(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<FrameSearch*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    char title[128] = {};
+    ::GetWindowTextA(hwnd, title, sizeof title);
+    if (pid == search->pid && std::strcmp(title, kFrameTitle) == 0) {
+        search->frame = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::string TestDirectory() {
+    char path[MAX_PATH] = {};
+    ::GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string directory(path);
+    return directory.substr(0, directory.rfind('\\') + 1);
+}
+
+void SetWindowsVersion(const char* exeName, const char* version) {
+    const std::string key = std::string("Software\\Wine\\AppDefaults\\") + exeName;
+    HKEY handle = nullptr;
+    if (::RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                          nullptr) != ERROR_SUCCESS) {
+        throw std::runtime_error("cannot set the Windows version for " + std::string(exeName));
+    }
+    ::RegSetValueExA(handle, "Version", 0, REG_SZ, reinterpret_cast<const BYTE*>(version),
+                     static_cast<DWORD>(std::strlen(version) + 1));
+    ::RegCloseKey(handle);
+}
+
+KeyvaneProcess::KeyvaneProcess(const char* windowsVersion) {
+    Monitor();
+    SetWindowsVersion("keyvane.exe", windowsVersion);
+    std::string commandLine = "\"" + TestDirectory() + "keyvane.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    m_firstLine = Monitor().Count();
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &m_process)) {
+        throw std::runtime_error("cannot start " + commandLine);
+    }
+}
+
+KeyvaneProcess::~KeyvaneProcess() {
+    if (IsRunning()) {
+        ::TerminateProcess(m_process.hProcess, 99);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+    }
+    ::CloseHandle(m_process.hThread);
+    ::CloseHandle(m_process.hProcess);
+}
+
+bool KeyvaneProcess::WaitReady(unsigned timeoutMs) {
+    return WaitFor(
+        [this] {
+            FrameSearch search{Pid(), nullptr};
+            ::EnumWindows(&FindFrame, reinterpret_cast<LPARAM>(&search));
+            if (search.frame == nullptr || !::IsWindowVisible(search.frame)) {
+                return false;
+            }
+            m_frame = search.frame;
+            // The view is the frame's child that holds the form's edit control.
+            for (HWND child = ::GetWindow(m_frame, GW_CHILD); child != nullptr;
+                 child = ::GetWindow(child, GW_HWNDNEXT)) {
+                if (::GetDlgItem(child, 1001) != nullptr) {
+                    m_view = child;
+                    return true;
+                }
+            }
+            return false;
+        },
+        timeoutMs);
+}
+
+bool KeyvaneProcess::WaitExit(unsigned timeoutMs, DWORD* exitCode) {
+    if (::WaitForSingleObject(m_process.hProcess, timeoutMs) != WAIT_OBJECT_0) {
+        return false;
+    }
+    if (exitCode != nullptr) {
+        ::GetExitCodeProcess(m_process.hProcess, exitCode);
+    }
+    return true;
+}
+
+bool KeyvaneProcess::IsRunning() const {
+    return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+LRESULT KeyvaneProcess::SendToView(UINT message, WPARAM wParam, LPARAM lParam) const {
+    DWORD_PTR result = 0;
+    if (!::SendMessageTimeoutA(m_view, message, wParam, lParam, SMTO_NORMAL, 10000, &result)) {
+        throw Failure("the view did not handle message " + std::to_string(message));
+    }
+    return static_cast<LRESULT>(result);
+}
+
+size_t KeyvaneProcess::Mark() const {
+    return Monitor().Count();
+}
+
+std::vector<std::string> KeyvaneProcess::LinesSince(size_t from) const {
+    std::vector<std::string> lines;
+    for (const DebugLine& line : Monitor().Lines(std::max(from, m_firstLine))) {
+        if (line.pid == Pid()) {
+            lines.push_back(line.text);
+        }
+    }
+    return lines;
+}
+
+long KeyvaneProcess::WaitForLine(size_t from, const std::string& text, unsigned timeoutMs) const {
+    return Monitor().WaitForLine(std::max(from, m_firstLine), Pid(), text, timeoutMs);
+}
+
+long KeyvaneProcess::Sync() const {
+    const size_t from = Mark();
+    SendToView(kMsgIconNormal, 0, 0);
+    return WaitForLine(from, "keyvane: icon normal");
+}
+
+}  // namespace e2e
