@@ -52,6 +52,10 @@ void CTamberView::OnInitialUpdate() {
     CFormView::OnInitialUpdate();
     GetParentFrame()->RecalcLayout();
     ResizeParentToFit(true);
+    if (OpenMixer()) {
+        FindVolumeControl();
+        FindMuteControl();
+    }
     g_hViewWnd = m_hWnd;
     m_bEjectOpens = true;
     m_bShiftLatched = FALSE;

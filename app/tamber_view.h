@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
 #include <shellapi.h>
 
 // The view's timers.
@@ -29,6 +30,19 @@ public:
     // Performs the key command in the low byte of `code`.
     void DispatchKeyCommand(UINT code);
 
+    // On-screen pictures: replace any popup by the named key picture strip;
+    // show the volume level (0-25) 100 ms after the last request.
+    void ShowKeyPicture(const char* name, int frameHeight);
+    void RequestVolumeDisplay(int level);
+
+    // The speakers' volume and mute of the first mixer; TRUE on success.
+    BOOL OpenMixer();
+    BOOL FindVolumeControl();
+    BOOL FindMuteControl();
+    BOOL GetVolume(DWORD* volume);
+    BOOL GetMute(DWORD* mute);
+    BOOL SetMute(DWORD mute);
+
     KV_DECLARE_MESSAGE_MAP()
 
 private:
@@ -45,5 +59,10 @@ private:
     CLogPoller m_logPoller;
     bool m_bEjectOpens = true;
     BOOL m_bShiftLatched = FALSE;
+    // Mixer state; with no mixer the handle stays null. Volume starts at 0, sound on.
+    HMIXER m_hMixer = nullptr;
+    DWORD m_dwVolumeControlID = 0;
+    DWORD m_dwMuteControlID = 0;
+    DWORD m_bMute = 0;
     HWND m_hWndPrevForeground = nullptr;
 };
