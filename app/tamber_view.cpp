@@ -86,7 +86,9 @@ void CTamberView::SetTrayIcon(BOOL active) {
 }
 
 void CTamberView::OnTimer(UINT id) {
-    if (id == kTimerTrayIcon) {
+    if (id == kTimerVolumeDisplay) {
+        ShowVolumeDisplay();
+    } else if (id == kTimerTrayIcon) {
         ::KillTimer(m_hWnd, kTimerTrayIcon);
         ::SendMessageA(m_hWnd, kMsgIconNormal, 0, 0);
     }

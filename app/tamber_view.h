@@ -3,11 +3,15 @@
 // and runs the key command dispatcher on the user-interface thread.
 #pragma once
 
+#include "audio/endpoint_volume.h"
 #include "framework/form_view.h"
 #include "hookwell/keybdhook.h"
 #include "keylog/log_poller.h"
+#include "osd/picture_wnd.h"
 
 #include <windows.h>
+
+#include <memory>
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -19,6 +23,9 @@ enum ViewTimer : UINT {
     kTimerTrayIcon = 3,  // brings the normal icon back 100 ms after the last key event
     kTimerUserMenu = 4,
 };
+
+// A mixer control identifier whose lookup has not succeeded.
+constexpr DWORD kNoMixerControl = 0xFFFFFFFF;
 
 class CTamberView : public framework::CFormView {
 public:
@@ -51,6 +58,7 @@ private:
     void OnQuit();
     void OnAbout();
     void SetTrayIcon(BOOL active);
+    void ShowVolumeDisplay();
 
     NOTIFYICONDATAA m_nid{};
     CKeybdhook m_keybdhook;
@@ -61,8 +69,12 @@ private:
     BOOL m_bShiftLatched = FALSE;
     // Mixer state; with no mixer the handle stays null. Volume starts at 0, sound on.
     HMIXER m_hMixer = nullptr;
-    DWORD m_dwVolumeControlID = 0;
-    DWORD m_dwMuteControlID = 0;
+    DWORD m_dwVolumeControlID = kNoMixerControl;
+    DWORD m_dwMuteControlID = kNoMixerControl;
     DWORD m_bMute = 0;
+    CEndpointVolume m_endpointVolume;
+    // The one picture popup; kept after its window closes until the next one.
+    std::unique_ptr<CPictureWnd> m_pPictureWnd;
+    int m_nPendingLevel = 0;
     HWND m_hWndPrevForeground = nullptr;
 };

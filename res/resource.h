@@ -7,6 +7,9 @@
 #define IDI_TRAY_NORMAL 133
 #define IDI_TRAY_ACTIVE 134
 
+// The start-up picture.
+#define IDB_STARTUP 130
+
 // The view's form and its one edit control.
 #define IDD_TAMBER_FORM 101
 #define IDC_FORM_EDIT 1001

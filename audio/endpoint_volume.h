@@ -1,0 +1,25 @@
+// The default playback device's master volume and mute through the Core Audio
+// endpoint interface. From Windows 6.0 on, the legacy mixer only reaches this
+// program's own audio session, never the speakers, so the view uses this there.
+#pragma once
+
+#include <windows.h>
+
+class CEndpointVolume {
+public:
+    CEndpointVolume() = default;
+    CEndpointVolume(const CEndpointVolume&) = delete;
+    CEndpointVolume& operator=(const CEndpointVolume&) = delete;
+    ~CEndpointVolume();
+
+    // Makes the device enumerator; false where the system has none.
+    bool Open();
+    // Each call asks for the current default device, so a headset plugged in
+    // later is the one that is read. The volume is scaled to 0..65535.
+    bool GetVolume(DWORD* volume) const;
+    bool GetMute(DWORD* mute) const;
+    bool SetMute(DWORD mute) const;
+
+private:
+    struct IMMDeviceEnumerator* m_pEnumerator = nullptr;
+};

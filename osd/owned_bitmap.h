@@ -1,0 +1,18 @@
+// A bitmap loaded from the program's resources, released with its owner.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+struct BitmapDeleter {
+    void operator()(HBITMAP bitmap) const { ::DeleteObject(bitmap); }
+};
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDeleter>;
+
+// Null when the resource does not exist (names are matched without regard to case).
+OwnedBitmap LoadBitmapResource(LPCSTR name);
+
+// Copies the bitmap's top-left width x height to (0, 0) of the device context.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height);
