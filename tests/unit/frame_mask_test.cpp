@@ -1,6 +1,6 @@
 #include "osd/frame_mask.h"
 
-#include "tests/unit/bmp_reader.h"
+#include "tests/support/bmp_reader.h"
 
 #include <gtest/gtest.h>
 

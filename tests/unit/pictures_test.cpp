@@ -1,6 +1,6 @@
 // The generated pictures: sizes and colour depths the resources need, and
 // frames with the key colour where the popups cut them to shape.
-#include "tests/unit/bmp_reader.h"
+#include "tests/support/bmp_reader.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "tests/unit/bmp_reader.h"
+#include "tests/support/bmp_reader.h"
 
 #include <fstream>
 #include <iterator>

@@ -1,0 +1,186 @@
+// The confirmation popups and the start-up picture, seen from outside.
+#include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
+#include "tests/e2e/popups.h"
+
+#include <cstdlib>
+#include <memory>
+
+using e2e::KeyvaneProcess;
+
+namespace {
+
+const UINT g_keyCommand = ::RegisterWindowMessageA("KeyCommand");
+constexpr LPARAM kPlay = 0x08;       // shows "VCDPlay" on every release
+constexpr LPARAM kPrevious = 0x09;   // shows "VCDPrev"
+constexpr LPARAM kVolumeUp = 0x0C;
+constexpr LPARAM kMute = 0x01;
+
+// keyvane with its start-up picture gone, so that only key popups are about.
+KeyvaneProcess& Running(const char* version) {
+    static std::unique_ptr<KeyvaneProcess> keyvane;
+    static std::string current;
+    if (keyvane == nullptr || current != version || !keyvane->IsRunning()) {
+        keyvane.reset();
+        keyvane = std::make_unique<KeyvaneProcess>(version);
+        current = version;
+        E2E_CHECK(keyvane->WaitReady(), "keyvane is up");
+        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane->Pid(), keyvane->Frame()).empty(); }, 4000),
+                  "the start-up picture went");
+    }
+    return *keyvane;
+}
+
+HWND OnlyPopup(const KeyvaneProcess& keyvane, unsigned timeoutMs) {
+    HWND popup = nullptr;
+    e2e::WaitFor(
+        [&] {
+            const auto popups = e2e::FindPopups(keyvane.Pid(), keyvane.Frame());
+            popup = popups.size() == 1 ? popups[0] : nullptr;
+            return popup != nullptr;
+        },
+        timeoutMs);
+    return popup;
+}
+
+bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
+    HRGN expected = e2e::ExpectedFrameRegion(strip, frame);
+    const bool shown = e2e::WaitFor([&] { return e2e::RegionEquals(popup, expected); }, timeoutMs);
+    ::DeleteObject(expected);
+    return shown;
+}
+
+// A window of the test that is active while keys are pressed.
+class ActiveTestWindow {
+public:
+    ActiveTestWindow() {
+        m_hwnd = ::CreateWindowExA(0, "STATIC", "picture test", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 100, 100, 300, 200,
+                                   nullptr, nullptr, nullptr, nullptr);
+        ::SetForegroundWindow(m_hwnd);
+        e2e::WaitFor([&] { return ::GetForegroundWindow() == m_hwnd; }, 2000);
+    }
+    ~ActiveTestWindow() { ::DestroyWindow(m_hwnd); }
+    HWND Handle() const { return m_hwnd; }
+
+private:
+    HWND m_hwnd;
+};
+
+}  // namespace
+
+E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
+    KeyvaneProcess& keyvane = Running("winxp");
+    ActiveTestWindow active;
+    const double sent = e2e::NowMs();
+    keyvane.SendToView(g_keyCommand, 0, kPlay);
+    const HWND popup = OnlyPopup(keyvane, 2000);
+    E2E_CHECK(popup != nullptr, "one popup appeared");
+    E2E_CHECK(ShowsFrame(popup, "VCDPLAY.bmp", 0, 1000), "the popup is cut to frame 0");
+    const RECT rect = e2e::WindowRect(popup);
+    const int cx = ::GetSystemMetrics(SM_CXFULLSCREEN);
+    const int cy = ::GetSystemMetrics(SM_CYFULLSCREEN);
+    E2E_CHECK_EQ(rect.left, static_cast<LONG>(cx - 60), "left");
+    E2E_CHECK_EQ(rect.top, static_cast<LONG>(cy - 20), "top");
+    E2E_CHECK_EQ(rect.right - rect.left, 32l, "width");
+    E2E_CHECK_EQ(rect.bottom - rect.top, 32l, "height");
+    const auto exStyle = static_cast<DWORD>(::GetWindowLongA(popup, GWL_EXSTYLE));
+    E2E_CHECK((exStyle & WS_EX_TOPMOST) != 0, "topmost");
+    E2E_CHECK((exStyle & WS_EX_TOOLWINDOW) != 0 && (exStyle & WS_EX_APPWINDOW) == 0, "no taskbar button");
+    E2E_CHECK(::GetForegroundWindow() == active.Handle(), "the active window stayed active");
+    for (int frame = 1; frame < 4; ++frame) {
+        E2E_CHECK(ShowsFrame(popup, "VCDPLAY.bmp", frame, 1000), "frame " + std::to_string(frame) + " follows");
+    }
+    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(popup); }, 2000), "the popup closed itself");
+    const double lifetime = e2e::NowMs() - sent;
+    E2E_CHECK(lifetime > 1000 && lifetime < 2000, "on screen about 1.2 s, was " + std::to_string(lifetime));
+}
+
+E2E_CASE(Pictures, NextKeyReplacesThePopupFromItsFirstFrame) {
+    KeyvaneProcess& keyvane = Running("winxp");
+    keyvane.SendToView(g_keyCommand, 0, kPlay);
+    const HWND first = OnlyPopup(keyvane, 2000);
+    E2E_CHECK(first != nullptr && ShowsFrame(first, "VCDPLAY.bmp", 1, 1500), "the first popup reached frame 1");
+    keyvane.SendToView(g_keyCommand, 0, kPrevious);
+    E2E_CHECK(!::IsWindow(first), "the first popup went at once");
+    const HWND second = OnlyPopup(keyvane, 2000);
+    E2E_CHECK(second != nullptr, "one popup is left");
+    E2E_CHECK(ShowsFrame(second, "VCDPREV.bmp", 0, 1000), "the second picture starts from frame 0");
+}
+
+E2E_CASE(Pictures, VolumeKeysShowOneLevelPopupKeptUpByFurtherKeys) {
+    KeyvaneProcess& keyvane = Running("winxp");
+    keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
+    ::Sleep(50);
+    keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
+    const double lastKey = e2e::NowMs();
+    const HWND popup = OnlyPopup(keyvane, 2000);
+    E2E_CHECK(popup != nullptr, "one volume popup");
+    const double shown = e2e::NowMs() - lastKey;
+    E2E_CHECK(shown >= 90 && shown < 600, "shown about 120 ms after the last key, was " + std::to_string(shown));
+    // No mixer here: the level stays at the defined start, 0.
+    E2E_CHECK(ShowsFrame(popup, "VOLUME.bmp", 0, 1000), "the popup shows level 0");
+    const RECT rect = e2e::WindowRect(popup);
+    E2E_CHECK_EQ(rect.left, static_cast<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - 110), "left");
+    E2E_CHECK_EQ(rect.top, static_cast<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - 30), "top");
+    E2E_CHECK_EQ(rect.right - rect.left, 96l, "width");
+    E2E_CHECK_EQ(rect.bottom - rect.top, 32l, "height");
+    ::Sleep(500);
+    keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
+    const double further = e2e::NowMs();
+    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(popup); }, 3000), "the popup closed");
+    const double kept = e2e::NowMs() - further;
+    E2E_CHECK(kept > 800, "the further key kept the same popup up 800 ms more, was " + std::to_string(kept));
+    E2E_CHECK(e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(), "no popup is left behind");
+}
+
+E2E_CASE(Pictures, MuteAlternatesItsPicturesWithoutMixerOnWindows98) {
+    KeyvaneProcess& keyvane = Running("win98");
+    const size_t from = keyvane.Mark();
+    keyvane.SendToView(g_keyCommand, 0, kMute);
+    keyvane.SendToView(g_keyCommand, 0, kMute);
+    keyvane.SendToView(g_keyCommand, 0, kMute);
+    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
+    std::vector<std::string> pictures;
+    for (const std::string& line : keyvane.LinesSince(from)) {
+        if (line.rfind("keyvane: picture ", 0) == 0) {
+            pictures.push_back(line);
+        }
+    }
+    const std::vector<std::string> expected = {"keyvane: picture Mute 32", "keyvane: picture UnMute 32",
+                                               "keyvane: picture Mute 32"};
+    E2E_CHECK(pictures == expected, "Mute, UnMute, Mute");
+}
+
+E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
+    KeyvaneProcess keyvane("winxp");
+    const double started = e2e::NowMs();
+    HWND picture = nullptr;
+    E2E_CHECK(e2e::WaitFor(
+                  [&] {
+                      const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
+                      for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
+                          if (::GetWindow(popup, GW_OWNER) != nullptr) {
+                              picture = popup;
+                          }
+                      }
+                      return picture != nullptr;
+                  },
+                  5000),
+              "the start-up picture appeared");
+    const RECT rect = e2e::WindowRect(picture);
+    E2E_CHECK_EQ(rect.right - rect.left, 280l, "width");
+    E2E_CHECK_EQ(rect.bottom - rect.top, 150l, "height");
+    RECT work{};
+    ::SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    E2E_CHECK(std::abs((rect.left + rect.right) / 2 - (work.left + work.right) / 2) <= 1 &&
+                  std::abs((rect.top + rect.bottom) / 2 - (work.top + work.bottom) / 2) <= 1,
+              "centred on the work area");
+    const LPARAM inside = MAKELPARAM(10, 10);
+    ::PostMessageA(picture, WM_LBUTTONDOWN, MK_LBUTTON, inside);
+    ::PostMessageA(picture, WM_LBUTTONUP, 0, inside);
+    ::PostMessageA(picture, WM_KEYDOWN, VK_ESCAPE, 0);
+    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(picture); }, 4000), "the start-up picture went");
+    const double shownFor = e2e::NowMs() - started;
+    E2E_CHECK(shownFor >= 1700 && shownFor < 3500, "shown 1750 ms, was " + std::to_string(shownFor));
+}

@@ -1,0 +1,86 @@
+#include "tests/e2e/popups.h"
+
+#include "osd/frame_mask.h"
+#include "tests/support/bmp_reader.h"
+
+#include <map>
+
+namespace e2e {
+
+namespace {
+
+struct PopupSearch {
+    DWORD pid;
+    HWND frame;
+    std::vector<HWND> found;
+};
+
+BOOL CALLBACK CollectPopup(HWND hwnd, LPARAM param) {
+    auto* search = reinterpret_cast<PopupSearch*>(param);
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(hwnd, &pid);
+    if (pid == search->pid && hwnd != search->frame && ::IsWindowVisible(hwnd)) {
+        search->found.push_back(hwnd);
+    }
+    return TRUE;
+}
+
+// The generated pictures, seen through Wine's drive Z: (the root of the Linux side).
+std::string PicturePath(const std::string& file) {
+    std::string path = std::string("Z:") + KEYVANE_PICTURES_DIR + "/" + file;
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
+
+const BmpImage& Strip(const std::string& file) {
+    static std::map<std::string, BmpImage> strips;
+    auto found = strips.find(file);
+    if (found == strips.end()) {
+        found = strips.emplace(file, ReadBmp(PicturePath(file))).first;
+    }
+    return found->second;
+}
+
+}  // namespace
+
+std::vector<HWND> FindPopups(DWORD pid, HWND frame) {
+    PopupSearch search{pid, frame, {}};
+    ::EnumWindows(&CollectPopup, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT rect{};
+    ::GetWindowRect(hwnd, &rect);
+    return rect;
+}
+
+HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight) {
+    const BmpImage& strip = Strip(file);
+    const FrameMask mask = BuildFrameMask(strip.width, strip.height, frame * frameHeight, frameHeight,
+                                          [&](int x, int y) { return strip.At(x, y); });
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    for (int y = 0; y < mask.height; ++y) {
+        for (int x = 0; x < mask.width; ++x) {
+            if (!mask.IsRemoved(x, y)) {
+                HRGN pixel = ::CreateRectRgn(x, y, x + 1, y + 1);
+                ::CombineRgn(region, region, pixel, RGN_OR);
+                ::DeleteObject(pixel);
+            }
+        }
+    }
+    return region;
+}
+
+bool RegionEquals(HWND hwnd, HRGN expected) {
+    HRGN actual = ::CreateRectRgn(0, 0, 0, 0);
+    const bool equal = ::GetWindowRgn(hwnd, actual) != ERROR && ::EqualRgn(actual, expected);
+    ::DeleteObject(actual);
+    return equal;
+}
+
+}  // namespace e2e

@@ -1,0 +1,25 @@
+// Finding keyvane's picture popups from outside and comparing their shape
+// with the frames of the generated picture strips.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// Visible top-level tool windows of the process other than its frame: the
+// key and volume popups and the start-up picture.
+std::vector<HWND> FindPopups(DWORD pid, HWND frame);
+
+RECT WindowRect(HWND hwnd);
+
+// The region that frame `frame` of the strip `file` (e.g. "VCDPLAY.bmp")
+// should give a popup: every pixel but those of the key colour.
+HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight = 32);
+
+// Whether the window's region equals `expected`.
+bool RegionEquals(HWND hwnd, HRGN expected);
+
+}  // namespace e2e
