@@ -9,6 +9,8 @@
 #include "osd/startup_picture.h"
 #include "res/resource.h"
 
+#include <ole2.h>
+
 namespace {
 
 CTamberApp theApp;
@@ -29,6 +31,9 @@ BOOL CTamberApp::InitInstance() {
         ::PostQuitMessage(0);
         return TRUE;
     }
+
+    // The clipboard's data object, used around pasted texts, needs OLE on this thread.
+    ::OleInitialize(nullptr);
 
     framework::CCommandLineInfo commandLine;
     ParseCommandLine(commandLine);

@@ -21,9 +21,28 @@ CTamberView::CTamberView() : CFormView(IDD_TAMBER_FORM) {}
 const framework::MessageMap& CTamberView::ThisMessageMap() {
     static const framework::MessageEntry entries[] = {
         framework::OnMessage<&CTamberView::OnCreate>(WM_CREATE),
+        framework::OnMessage<&CTamberView::OnTrayNotify>(kMsgTrayNotify),
         framework::OnMessage<&CTamberView::OnTimer>(WM_TIMER),
-        framework::OnCommand<&CTamberView::OnQuit>(ID_TRAY_QUIT),
+        framework::OnCommand<&CTamberView::OnSetup>(ID_SETUP),
         framework::OnCommand<&CTamberView::OnAbout>(ID_TRAY_ABOUT),
+        framework::OnCommand<&CTamberView::OnQuit>(ID_TRAY_QUIT),
+        framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_COMPANY),
+        framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_PERSONAL),
+        framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_OTHER1),
+        framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_OTHER2),
+        framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_OTHER3),
+        framework::OnCommand<&CTamberView::OnOpenShellFolder>(ID_FOLDER_DOCUMENTS),
+        framework::OnCommand<&CTamberView::OnOpenShellFolder>(ID_FOLDER_FAVORITES),
+        framework::OnCommand<&CTamberView::OnOpenShellFolder>(ID_FOLDER_PICTURES),
+        framework::OnCommand<&CTamberView::OnLaunchShortcut>(ID_SHORTCUT1),
+        framework::OnCommand<&CTamberView::OnLaunchShortcut>(ID_SHORTCUT2),
+        framework::OnCommand<&CTamberView::OnLaunchShortcut>(ID_SHORTCUT3),
+        framework::OnCommand<&CTamberView::OnLaunchShortcut>(ID_SHORTCUT4),
+        framework::OnCommand<&CTamberView::OnConfig>(ID_CONFIG),
+        framework::OnCommand<&CTamberView::OnUserMenuExit>(ID_USER_MENU_EXIT),
+        framework::OnCommand<&CTamberView::OnConfig>(ID_CONFIG_AGAIN),
+        framework::OnCommand<&CTamberView::OnUninstallDriver>(ID_UNINSTALL_DRIVER),
+        framework::OnCommand<&CTamberView::OnHelp>(ID_HELP),
     };
     static const framework::MessageMap map = framework::MakeMessageMap(&CFormView::ThisMessageMap(), entries);
     return map;
@@ -83,16 +102,6 @@ void CTamberView::SetTrayIcon(BOOL active) {
     m_nid.uFlags |= NIF_ICON;
     ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
     framework::Trace("icon %s", active ? "active" : "normal");
-}
-
-void CTamberView::OnTimer(UINT id) {
-    if (id == kTimerVolumeDisplay) {
-        ShowVolumeDisplay();
-    } else if (id == kTimerTrayIcon) {
-        ::KillTimer(m_hWnd, kTimerTrayIcon);
-        ::SendMessageA(m_hWnd, kMsgIconNormal, 0, 0);
-    }
-    Default();
 }
 
 void CTamberView::OnQuit() {

@@ -12,6 +12,8 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 #include <mmsystem.h>
 #include <shellapi.h>
@@ -54,9 +56,28 @@ public:
 
 private:
     int OnCreate(LPCREATESTRUCTA cs);
-    void OnTimer(UINT id);
     void OnQuit();
     void OnAbout();
+
+    // Tray icon, timers and the user menu.
+    LRESULT OnTrayNotify(WPARAM iconId, LPARAM mouseMessage);
+    void OnTimer(UINT id);
+    void ShowUserMenu();
+    void OnUserMenuExit();
+    void OnHelp();
+
+    // User-menu commands; the command identifier selects the setting or folder.
+    void OnTypeText(UINT id);
+    void OnOpenShellFolder(UINT id);
+    void OnLaunchShortcut(UINT id);
+    void SaveClipboard();
+    void PutTextOnClipboard(const std::string& text);
+    void RestoreClipboard();
+
+    // Settings dialogs and the driver package.
+    void OnConfig();
+    void OnSetup();
+    void OnUninstallDriver();
     void SetTrayIcon(BOOL active);
     void ShowVolumeDisplay();
 
@@ -76,5 +97,11 @@ private:
     // The one picture popup; kept after its window closes until the next one.
     std::unique_ptr<CPictureWnd> m_pPictureWnd;
     int m_nPendingLevel = 0;
+    // The clipboard's memory-block formats, saved while a text is pasted.
+    struct ClipEntry {
+        UINT format;
+        std::vector<unsigned char> data;
+    };
+    std::vector<ClipEntry> m_clipSnapshot;
     HWND m_hWndPrevForeground = nullptr;
 };

@@ -1,0 +1,138 @@
+// The tray icon's callback, the view's timers, and the user menu that opens
+// in front of the program the user works in.
+#include "app/globals.h"
+#include "app/key_intake.h"
+#include "app/tamber_view.h"
+#include "framework/diagnostics.h"
+#include "framework/frame_wnd.h"
+#include "framework/win_app.h"
+#include "res/resource.h"
+#include "settings/shortcut_target.h"
+
+#include <cstring>
+
+namespace {
+
+constexpr UINT kPopupAlignment = TPM_RIGHTALIGN | TPM_RIGHTBUTTON;
+
+// A loaded menu resource, destroyed with its owner.
+class LoadedMenu {
+public:
+    explicit LoadedMenu(UINT id) : m_menu(::LoadMenuA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(id))) {}
+    ~LoadedMenu() {
+        if (m_menu != nullptr) {
+            ::DestroyMenu(m_menu);
+        }
+    }
+    LoadedMenu(const LoadedMenu&) = delete;
+    LoadedMenu& operator=(const LoadedMenu&) = delete;
+    HMENU FirstPopup() const { return m_menu == nullptr ? nullptr : ::GetSubMenu(m_menu, 0); }
+
+private:
+    HMENU m_menu;
+};
+
+// The view is a child window: making it the foreground window brings its
+// top-level frame to the front, which is what every release does.
+void BringViewForward(HWND view) {
+    ::SetForegroundWindow(::GetAncestor(view, GA_ROOT));
+}
+
+void PressKey(BYTE key) {
+    const auto scan = static_cast<BYTE>(::MapVirtualKeyA(key, 0));
+    ::keybd_event(key, scan, 0, 0);
+    ::keybd_event(key, scan, KEYEVENTF_KEYUP, 0);
+}
+
+}  // namespace
+
+LRESULT CTamberView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
+    if (iconId != m_nid.uID) {
+        return 0;
+    }
+    const LoadedMenu menu(IDR_TRAY_MENU);
+    const HMENU popup = menu.FirstPopup();
+    if (popup == nullptr) {
+        return 0;
+    }
+    switch (mouseMessage) {
+        case WM_RBUTTONUP: {
+            ::SetMenuDefaultItem(popup, 0, TRUE);
+            POINT cursor{};
+            ::GetCursorPos(&cursor);
+            BringViewForward(m_hWnd);
+            framework::Trace("tray menu");
+            ::TrackPopupMenu(popup, kPopupAlignment, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+            break;
+        }
+        case WM_LBUTTONDOWN: {
+            const HWND main = framework::GetApp()->m_pMainWnd->m_hWnd;
+            ::ShowWindow(main, SW_SHOW);
+            ::SetForegroundWindow(main);
+            break;
+        }
+        case WM_LBUTTONDBLCLK:
+            ::SendMessageA(m_hWnd, WM_COMMAND, ::GetMenuItemID(popup, 0), 0);
+            break;
+        default:
+            break;
+    }
+    return 0;
+}
+
+void CTamberView::OnTimer(UINT id) {
+    switch (id) {
+        case kTimerVolumeDisplay:
+            ShowVolumeDisplay();
+            break;
+        case kTimerClipboardRestore:
+            ::KillTimer(m_hWnd, kTimerClipboardRestore);
+            RestoreClipboard();
+            break;
+        case kTimerTrayIcon:
+            ::KillTimer(m_hWnd, kTimerTrayIcon);
+            ::SendMessageA(m_hWnd, kMsgIconNormal, 0, 0);
+            break;
+        case kTimerUserMenu:
+            ::KillTimer(m_hWnd, kTimerUserMenu);
+            ShowUserMenu();
+            break;
+        default:
+            break;
+    }
+    Default();
+}
+
+void CTamberView::ShowUserMenu() {
+    char title[100] = {};
+    const HWND foreground = ::GetForegroundWindow();
+    ::GetWindowTextA(foreground, title, sizeof title);
+    if (std::strcmp(title, kMainWindowTitle) == 0) {
+        // One of our own menus is open: a second request chooses its highlighted item.
+        PressKey(VK_RETURN);
+        return;
+    }
+    const LoadedMenu menu(IDR_USER_MENU);
+    const HMENU popup = menu.FirstPopup();
+    if (popup == nullptr) {
+        return;
+    }
+    POINT cursor{};
+    ::GetCursorPos(&cursor);
+    m_hWndPrevForeground = foreground;
+    BringViewForward(m_hWnd);
+    framework::Trace("user menu");
+    ::TrackPopupMenu(popup, kPopupAlignment, cursor.x, cursor.y, 0, m_hWnd, nullptr);
+}
+
+void CTamberView::OnUserMenuExit() {
+    ::SetForegroundWindow(m_hWndPrevForeground);
+    ::SetActiveWindow(m_hWndPrevForeground);
+}
+
+void CTamberView::OnHelp() {
+    char program[200] = {};
+    ::GetModuleFileNameA(nullptr, program, sizeof program);
+    const std::string help = GetPathPart(program, kPathDrive | kPathFolder) + "help.chm";
+    ::ShellExecuteA(nullptr, "open", help.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+}
