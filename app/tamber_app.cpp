@@ -24,6 +24,14 @@ CTamberApp& TheApp() {
     return theApp;
 }
 
+const framework::MessageMap& CTamberApp::ThisMessageMap() {
+    static const framework::MessageEntry entries[] = {
+        framework::OnCommand<&CTamberApp::OnAppAbout>(ID_APP_ABOUT),
+    };
+    static const framework::MessageMap map = framework::MakeMessageMap(&CWinApp::ThisMessageMap(), entries);
+    return map;
+}
+
 BOOL CTamberApp::InitInstance() {
     // Owned for the whole run and never closed: its existence marks the running instance.
     ::CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);

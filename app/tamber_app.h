@@ -19,6 +19,11 @@ public:
 
     void InitDefaultPaths();
     void LoadMenuEnable();
+
+    // Runs the About box (the framework's standard about command).
+    void OnAppAbout();
+
+    KV_DECLARE_MESSAGE_MAP()
 };
 
 CTamberApp& TheApp();

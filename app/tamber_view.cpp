@@ -113,7 +113,3 @@ void CTamberView::OnQuit() {
     framework::Trace("quit");
     ::PostQuitMessage(0);
 }
-
-void CTamberView::OnAbout() {
-    framework::Trace("about requested");
-}

@@ -147,17 +147,41 @@ BOOL CWnd::CreateEx(DWORD exStyle, LPCSTR className, LPCSTR windowName, DWORD st
     return hwnd != nullptr;
 }
 
-BOOL CWnd::CreateDialogWindow(LPCSTR templateName, HWND parent) {
+template <class Run>
+auto CWnd::WithDialogBinding(Run run) {
     const HHOOK hook = ::SetWindowsHookExA(WH_CBT, &WindowBinding::CreationHook, nullptr, ::GetCurrentThreadId());
-    if (hook == nullptr) {
+    t_creating = hook == nullptr ? nullptr : this;
+    const auto result = run(hook != nullptr);
+    t_creating = nullptr;
+    if (hook != nullptr) {
+        ::UnhookWindowsHookEx(hook);
+    }
+    return result;
+}
+
+BOOL CWnd::CreateDialogWindow(LPCSTR templateName, HWND parent) {
+    return WithDialogBinding([&](bool hooked) {
+        return hooked && ::CreateDialogParamA(::GetModuleHandleA(nullptr), templateName, parent,
+                                              &WindowBinding::DialogProcedure, 0) != nullptr;
+    });
+}
+
+INT_PTR CWnd::RunModalDialog(LPCSTR templateName, HWND owner) {
+    return WithDialogBinding([&](bool hooked) -> INT_PTR {
+        return hooked ? ::DialogBoxParamA(::GetModuleHandleA(nullptr), templateName, owner,
+                                          &WindowBinding::DialogProcedure, 0)
+                      : -1;
+    });
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, HWND parent) {
+    const HWND control = ::GetDlgItem(parent, static_cast<int>(id));
+    if (control == nullptr || FromHandlePermanent(control) != nullptr) {
         return FALSE;
     }
-    t_creating = this;
-    const HWND hwnd =
-        ::CreateDialogParamA(::GetModuleHandleA(nullptr), templateName, parent, &WindowBinding::DialogProcedure, 0);
-    t_creating = nullptr;
-    ::UnhookWindowsHookEx(hook);
-    return hwnd != nullptr;
+    Bind(control, reinterpret_cast<WNDPROC>(::SetWindowLongPtrA(
+                      control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&WindowBinding::WindowProcedure))));
+    return TRUE;
 }
 
 BOOL CWnd::DestroyWindow() {

@@ -43,6 +43,10 @@ public:
     // The object bound to a window of this thread, or null.
     static CWnd* FromHandlePermanent(HWND hwnd);
 
+    // Binds this object to an existing control of a dialog, which from then
+    // on reaches this object's window procedure first.
+    BOOL SubclassDlgItem(UINT id, HWND parent);
+
     virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
     // The default processing of the message being handled.
     LRESULT Default();
@@ -52,16 +56,20 @@ protected:
     // Called after the window's last message; self-owning windows release themselves here.
     virtual void PostNcDestroy() {}
 
-    // Creates a modeless dialog window from a template, bound to this object
-    // (a modal dialog binds the same way through DialogBoxParam).
+    // Creates a modeless dialog window from a template, bound to this object.
     BOOL CreateDialogWindow(LPCSTR templateName, HWND parent);
+    // Runs a modal dialog bound to this object; EndDialog's result, or -1.
+    INT_PTR RunModalDialog(LPCSTR templateName, HWND owner);
 
 private:
     friend struct WindowBinding;
+    // Runs `run(hooked)` with the creation hook that binds the next window to this object.
+    template <class Run>
+    auto WithDialogBinding(Run run);
     void Bind(HWND hwnd, WNDPROC superProc);
     void Unbind();
     bool m_bBound = false;
-    // The dialog manager's window procedure of a subclassed dialog window.
+    // The class's own window procedure of a subclassed dialog or control.
     WNDPROC m_pfnSuper = nullptr;
 };
 

@@ -159,7 +159,7 @@ void CPictureWnd::OnTimer(UINT id) {
 }
 
 void CPictureWnd::LoadPicture() {
-    m_bitmap = LoadBitmapResource(m_strPictureName.c_str());
+    m_bitmap = framework::LoadBitmapResource(m_strPictureName.c_str());
     if (!m_bitmap) {
         // A name without a picture shows nothing and leaves no window behind.
         DestroyWindow();
@@ -224,7 +224,7 @@ void CPictureWnd::BuildFrameRegion(HDC dc) {
 BOOL CPictureWnd::OnEraseBkgnd(HDC dc) {
     RECT window{};
     ::GetWindowRect(m_hWnd, &window);
-    DrawBitmap(dc, m_bitmap.get(), window.right - window.left, window.bottom - window.top);
+    framework::DrawBitmap(dc, m_bitmap.get(), window.right - window.left, window.bottom - window.top);
     return TRUE;
 }
 

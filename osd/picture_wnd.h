@@ -6,7 +6,7 @@
 #pragma once
 
 #include "framework/wnd.h"
-#include "osd/owned_bitmap.h"
+#include "framework/owned_bitmap.h"
 
 #include <string>
 
@@ -39,7 +39,7 @@ private:
     void OnPaint();
     void OnTimer(UINT id);
 
-    OwnedBitmap m_bitmap;
+    framework::OwnedBitmap m_bitmap;
     int m_nOffset = 0;
     int m_nBitmapHeight = 0;
     int m_nFrameHeight = 0;

@@ -50,7 +50,7 @@ void CStartupPictureWnd::HideStartupPicture() {
 }
 
 BOOL CStartupPictureWnd::Create(framework::CWnd* parent) {
-    m_bitmap = LoadBitmapResource(MAKEINTRESOURCEA(IDB_STARTUP));
+    m_bitmap = framework::LoadBitmapResource(MAKEINTRESOURCEA(IDB_STARTUP));
     if (!m_bitmap) {
         return FALSE;
     }
@@ -83,7 +83,7 @@ void CStartupPictureWnd::OnPaint() {
     const HDC dc = ::BeginPaint(m_hWnd, &paint);
     BITMAP info{};
     ::GetObjectA(m_bitmap.get(), sizeof info, &info);
-    DrawBitmap(dc, m_bitmap.get(), info.bmWidth, info.bmHeight);
+    framework::DrawBitmap(dc, m_bitmap.get(), info.bmWidth, info.bmHeight);
     ::EndPaint(m_hWnd, &paint);
 }
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "framework/wnd.h"
-#include "osd/owned_bitmap.h"
+#include "framework/owned_bitmap.h"
 
 #include <memory>
 
@@ -26,7 +26,7 @@ private:
     void OnPaint();
     void OnTimer();
 
-    OwnedBitmap m_bitmap;
+    framework::OwnedBitmap m_bitmap;
 
     static BOOL s_bEnabled;
     static std::unique_ptr<CStartupPictureWnd> s_pInstance;

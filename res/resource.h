@@ -7,8 +7,10 @@
 #define IDI_TRAY_NORMAL 133
 #define IDI_TRAY_ACTIVE 134
 
-// The start-up picture.
+// The start-up picture; the About box and its picture.
 #define IDB_STARTUP 130
+#define IDD_ABOUTBOX 100
+#define IDB_ABOUT 183
 
 // The view's form and its one edit control.
 #define IDD_TAMBER_FORM 101

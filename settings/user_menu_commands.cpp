@@ -2,26 +2,14 @@
 // in front, open a personal shell folder, launch a stored shortcut. Each reads
 // its value afresh, so what the Keyboard Properties dialog saved is what runs.
 #include "app/tamber_view.h"
-#include "registry/reg_access.h"
+#include "settings/settings_store.h"
 #include "settings/shortcut_target.h"
 #include "settings/user_menu_values.h"
 
 namespace {
 
-constexpr char kSettingsKey[] = "Software\\Corvale";
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr UINT kClipboardRestoreMs = 500;
-
-// The value's text; false when the key or the value is missing. A text too
-// long to read comes back empty.
-bool ReadValue(HKEY root, const char* path, const char* name, std::string* text) {
-    CRegAccess key(root);
-    if (name == nullptr || !key.Open(root, path, false) || !key.ValueExists(name)) {
-        return false;
-    }
-    key.QueryString(name, *text);
-    return true;
-}
 
 void PressChord(BYTE modifier, BYTE key) {
     const auto modifierScan = static_cast<BYTE>(::MapVirtualKeyA(modifier, 0));
@@ -32,15 +20,22 @@ void PressChord(BYTE modifier, BYTE key) {
     ::keybd_event(modifier, modifierScan, KEYEVENTF_KEYUP, 0);
 }
 
+// Opens an address as it is, or starts a program with its parameters in its own folder.
+void LaunchShortcut(const std::string& target) {
+    const ShortcutLaunch launch = SplitShortcutTarget(target);
+    ::ShellExecuteA(nullptr, "open", launch.file.c_str(), launch.parameters.c_str(), launch.directory.c_str(),
+                    SW_SHOWNORMAL);
+}
+
 }  // namespace
 
 void CTamberView::OnTypeText(UINT id) {
-    std::string text;
-    if (!ReadValue(HKEY_LOCAL_MACHINE, kSettingsKey, UserMenuValueName(id), &text)) {
+    const std::optional<std::string> text = ReadSetting(UserMenuValueName(id));
+    if (!text) {
         return;
     }
     SaveClipboard();
-    PutTextOnClipboard(text);
+    PutTextOnClipboard(*text);
     ::SetForegroundWindow(m_hWndPrevForeground);
     ::SetActiveWindow(m_hWndPrevForeground);
     PressChord(VK_CONTROL, 'V');
@@ -48,17 +43,15 @@ void CTamberView::OnTypeText(UINT id) {
 }
 
 void CTamberView::OnOpenShellFolder(UINT id) {
-    std::string folder;
-    if (ReadValue(HKEY_CURRENT_USER, kShellFolders, UserMenuValueName(id), &folder)) {
-        ::ShellExecuteA(nullptr, "open", folder.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    const std::optional<std::string> folder = ReadTextValue(HKEY_CURRENT_USER, kShellFolders, UserMenuValueName(id));
+    if (folder) {
+        ::ShellExecuteA(nullptr, "open", folder->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 }
 
 void CTamberView::OnLaunchShortcut(UINT id) {
-    std::string target;
-    if (ReadValue(HKEY_LOCAL_MACHINE, kSettingsKey, UserMenuValueName(id), &target)) {
-        const ShortcutLaunch launch = SplitShortcutTarget(target);
-        ::ShellExecuteA(nullptr, "open", launch.file.c_str(), launch.parameters.c_str(), launch.directory.c_str(),
-                        SW_SHOWNORMAL);
+    const std::optional<std::string> target = ReadSetting(UserMenuValueName(id));
+    if (target) {
+        LaunchShortcut(*target);
     }
 }

@@ -6,6 +6,8 @@
 #include <memory>
 #include <type_traits>
 
+namespace framework {
+
 struct BitmapDeleter {
     void operator()(HBITMAP bitmap) const { ::DeleteObject(bitmap); }
 };
@@ -14,5 +16,7 @@ using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDelete
 // Null when the resource does not exist (names are matched without regard to case).
 OwnedBitmap LoadBitmapResource(LPCSTR name);
 
-// Copies the bitmap's top-left width x height to (0, 0) of the device context.
-void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height);
+// Copies the bitmap's top-left width x height to (x, y) of the device context.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height, int x = 0, int y = 0);
+
+}  // namespace framework

@@ -1,0 +1,24 @@
+// An owner-drawn push button painted with pictures by state: pressed, else
+// focused, else normal. It takes the size of its normal picture.
+#pragma once
+
+#include "framework/owned_bitmap.h"
+#include "framework/wnd.h"
+
+namespace framework {
+
+class CBitmapButton : public CWnd {
+public:
+    // Loads the pictures named by the caption followed by "U" (normal, must
+    // exist), "D" (pressed), "F" (focused) and "X" (disabled, skipped when missing).
+    BOOL AutoLoad(UINT id, CWnd& parent);
+    void DrawItem(const DRAWITEMSTRUCT& item);
+
+private:
+    OwnedBitmap m_normal;
+    OwnedBitmap m_pressed;
+    OwnedBitmap m_focused;
+    OwnedBitmap m_disabled;
+};
+
+}  // namespace framework

@@ -1,0 +1,16 @@
+// The About box: the about picture with a picture button "OK", no caption.
+#pragma once
+
+#include "framework/bitmap_button.h"
+#include "framework/dialog.h"
+
+class CAboutDlg : public framework::CDialog {
+public:
+    CAboutDlg();
+
+protected:
+    BOOL OnInitDialog() override;
+
+private:
+    framework::CBitmapButton m_btnOK;
+};

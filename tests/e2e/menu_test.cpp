@@ -1,0 +1,276 @@
+// The tray menu, the user menu and the user-menu commands, seen from outside.
+#include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
+#include "tests/e2e/test_window.h"
+
+#include <cstring>
+#include <memory>
+#include <vector>
+
+using e2e::KeyvaneProcess;
+
+namespace {
+
+constexpr UINT kTrayNotify = WM_USER + 100;
+constexpr UINT kTrayIcon = 128;
+constexpr UINT kUserMenuTimer = 4;
+constexpr UINT kCompanyName = 32779;
+constexpr UINT kMyPicture = 32785;
+constexpr char kSettingsKey[] = "Software\\Corvale";
+constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
+
+KeyvaneProcess& Running() {
+    static std::unique_ptr<KeyvaneProcess> keyvane;
+    if (keyvane == nullptr || !keyvane->IsRunning()) {
+        keyvane = std::make_unique<KeyvaneProcess>("winxp");
+        E2E_CHECK(keyvane->WaitReady(), "keyvane is up");
+    }
+    return *keyvane;
+}
+
+// The open popup menu of keyvane, if any.
+HWND OpenMenu(const KeyvaneProcess& keyvane) {
+    for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+         menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(menu, &pid);
+        if (pid == keyvane.Pid() && ::IsWindowVisible(menu)) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
+void Press(BYTE key) {
+    ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), 0, 0);
+    ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
+}
+
+bool MenuOpens(const KeyvaneProcess& keyvane, size_t from, const char* line) {
+    return keyvane.WaitForLine(from, line) >= 0 && e2e::WaitPumping([&] { return OpenMenu(keyvane) != nullptr; }, 3000);
+}
+
+bool MenuCloses(const KeyvaneProcess& keyvane) {
+    return e2e::WaitPumping([&] { return OpenMenu(keyvane) == nullptr; }, 3000);
+}
+
+void SetSetting(const char* name, const char* text) {
+    ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, name, REG_SZ, text, static_cast<DWORD>(std::strlen(text) + 1));
+}
+
+void DeleteSetting(const char* name) {
+    ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, name);
+}
+
+// A clipboard with known contents: text, and a private format with known bytes.
+const UINT g_privateFormat = ::RegisterClipboardFormatA("Keyvane.Test.Private");
+const std::vector<unsigned char> kPrivateBytes = {1, 2, 3, 0, 255, 128, 7};
+
+void PutOnClipboard(UINT format, const void* bytes, size_t size) {
+    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
+    std::memcpy(::GlobalLock(block), bytes, size);
+    ::GlobalUnlock(block);
+    ::SetClipboardData(format, block);
+}
+
+void FillClipboard(HWND owner, bool withContents) {
+    E2E_CHECK(::OpenClipboard(owner), "the test opens the clipboard");
+    ::EmptyClipboard();
+    if (withContents) {
+        PutOnClipboard(CF_TEXT, "before", 7);
+        PutOnClipboard(g_privateFormat, kPrivateBytes.data(), kPrivateBytes.size());
+    }
+    ::CloseClipboard();
+}
+
+std::vector<unsigned char> ClipboardBytes(UINT format) {
+    std::vector<unsigned char> bytes;
+    if (::OpenClipboard(nullptr)) {
+        const HANDLE block = ::GetClipboardData(format);
+        const auto* data = block == nullptr ? nullptr : static_cast<const unsigned char*>(::GlobalLock(block));
+        if (data != nullptr) {
+            bytes.assign(data, data + ::GlobalSize(block));
+            ::GlobalUnlock(block);
+        }
+        ::CloseClipboard();
+    }
+    return bytes;
+}
+
+bool ClipboardHoldsTheTestContents() {
+    const auto text = ClipboardBytes(CF_TEXT);
+    return text.size() >= 7 && std::memcmp(text.data(), "before", 7) == 0 && ClipboardBytes(g_privateFormat) == kPrivateBytes;
+}
+
+int ClipboardFormatCount() {
+    int count = 0;
+    if (::OpenClipboard(nullptr)) {
+        count = ::CountClipboardFormats();
+        ::CloseClipboard();
+    }
+    return count;
+}
+
+// Opens the user menu over `window` and dismisses it, as a user who opened
+// it by mistake would; keyvane then remembers `window` as the one in front.
+void OpenAndDismissUserMenu(const KeyvaneProcess& keyvane, e2e::TestEditWindow& window) {
+    E2E_CHECK(window.Activate(), "the test window is in front");
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+    E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
+    Press(VK_ESCAPE);
+    E2E_CHECK(MenuCloses(keyvane), "the user menu closed");
+}
+
+}  // namespace
+
+E2E_CASE(Menus, ResourcesHoldBothMenusInOrder) {
+    const std::string path = e2e::TestDirectory() + "keyvane.exe";
+    const HMODULE module = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    E2E_CHECK(module != nullptr, "keyvane.exe loads as data");
+    const auto items = [&](HMENU menu) {
+        std::vector<std::string> found;
+        for (int i = 0; i < ::GetMenuItemCount(menu); ++i) {
+            char text[64] = {};
+            ::GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+            const UINT id = ::GetMenuItemID(menu, i);
+            found.push_back(std::string(text) + "=" + (id == static_cast<UINT>(-1) ? "popup" : std::to_string(id)));
+        }
+        return found;
+    };
+    const HMENU tray = ::LoadMenuA(module, MAKEINTRESOURCEA(135));
+    char name[64] = {};
+    ::GetMenuStringA(tray, 0, name, sizeof name, MF_BYPOSITION);
+    E2E_CHECK(std::strcmp(name, "Right Popup") == 0, "menu 135 holds \"Right Popup\"");
+    E2E_CHECK((items(::GetSubMenu(tray, 0)) == std::vector<std::string>{"About...=32773", "=0", "Quit=32774"}),
+              "About..., a separator, Quit");
+    const HMENU user = ::LoadMenuA(module, MAKEINTRESOURCEA(486));
+    ::GetMenuStringA(user, 0, name, sizeof name, MF_BYPOSITION);
+    E2E_CHECK(std::strcmp(name, "MidPopup") == 0, "menu 486 holds \"MidPopup\"");
+    const HMENU mid = ::GetSubMenu(user, 0);
+    E2E_CHECK((items(mid) == std::vector<std::string>{"My Text=popup", "My Document=32783", "My Favontes=32784",
+                                                      "My Picture=32785", "My ShortCut1=32786", "My ShortCut2=32787",
+                                                      "My ShortCut3=32788", "My ShortCut4=32789", "Config=32790",
+                                                      "Exit=32791"}),
+              "the user menu's items in order");
+    E2E_CHECK((items(::GetSubMenu(mid, 0)) ==
+               std::vector<std::string>{"Company Name=32779", "Personal Name=32780", "Other Text1=32781",
+                                        "Other Text2=32782", "Other Text3=32793", "Exit=32791"}),
+              "the \"My Text\" items in order");
+    ::DestroyMenu(tray);
+    ::DestroyMenu(user);
+    ::FreeLibrary(module);
+}
+
+E2E_CASE(Menus, RightClickOpensAboutFirstAndQuitLast) {
+    KeyvaneProcess& keyvane = Running();
+    size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), "the tray menu opened");
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: about requested") >= 0, "the first item is About...");
+    E2E_CHECK(MenuCloses(keyvane), "the menu closed");
+    from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), "the tray menu opened again");
+    Press(VK_UP);
+    Press(VK_RETURN);
+    E2E_CHECK(keyvane.WaitExit(3000), "the last item is Quit");
+}
+
+E2E_CASE(Menus, OtherIconsAndMessagesOpenNothing) {
+    KeyvaneProcess& keyvane = Running();
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon + 1, WM_RBUTTONUP);
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_MOUSEMOVE);
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONDOWN);
+    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
+    E2E_CHECK(OpenMenu(keyvane) == nullptr, "no menu is open");
+    E2E_CHECK(keyvane.WaitForLine(from, "menu", 0) < 0, "no menu was opened");
+}
+
+E2E_CASE(Menus, DoubleClickRunsAbout) {
+    KeyvaneProcess& keyvane = Running();
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK);
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: about requested") >= 0, "About... ran");
+}
+
+E2E_CASE(Menus, SecondRequestChoosesTheHighlightedItem) {
+    KeyvaneProcess& keyvane = Running();
+    e2e::TestEditWindow window;
+    E2E_CHECK(window.Activate(), "the test window is in front");
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+    E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
+    Press(VK_UP);  // the last item, "Exit"
+    e2e::PumpMessages(100);
+    ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+    E2E_CHECK(MenuCloses(keyvane), "Enter chose the item and closed the menu");
+    E2E_CHECK(e2e::WaitPumping([&] { return ::GetForegroundWindow() == window.Frame(); }, 3000),
+              "\"Exit\" gave the foreground back to the test window");
+    int opened = 0;
+    for (const std::string& line : keyvane.LinesSince(from)) {
+        opened += line == "keyvane: user menu";
+    }
+    E2E_CHECK_EQ(opened, 1, "the second request opened no second menu");
+}
+
+E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
+    KeyvaneProcess& keyvane = Running();
+    SetSetting("CompanyName", kSnippet);
+    e2e::TestEditWindow window;
+    FillClipboard(window.Frame(), true);
+    OpenAndDismissUserMenu(keyvane, window);
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kCompanyName, 0);
+    E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == kSnippet; }, 3000),
+              "the snippet was typed into the test window, got \"" + window.Text() + "\"");
+    E2E_CHECK(e2e::WaitPumping(ClipboardHoldsTheTestContents, 3000), "the clipboard holds what it held before");
+}
+
+E2E_CASE(Menus, EmptyClipboardIsEmptyAgainAfterTyping) {
+    KeyvaneProcess& keyvane = Running();
+    SetSetting("CompanyName", kSnippet);
+    e2e::TestEditWindow window;
+    FillClipboard(window.Frame(), false);
+    OpenAndDismissUserMenu(keyvane, window);
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kCompanyName, 0);
+    E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == kSnippet; }, 3000), "the snippet was typed");
+    E2E_CHECK(e2e::WaitPumping([] { return ClipboardFormatCount() == 0; }, 3000), "the clipboard is empty again");
+}
+
+E2E_CASE(Menus, MissingSnippetLeavesTheClipboardAlone) {
+    KeyvaneProcess& keyvane = Running();
+    DeleteSetting("CompanyName");
+    e2e::TestEditWindow window;
+    FillClipboard(window.Frame(), true);
+    OpenAndDismissUserMenu(keyvane, window);
+    const DWORD sequence = ::GetClipboardSequenceNumber();
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kCompanyName, 0);
+    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
+    // A paste would have come back by its 500 ms timer; give it that long.
+    e2e::PumpMessages(800);
+    E2E_CHECK_EQ(::GetClipboardSequenceNumber(), sequence, "the clipboard was not touched");
+    E2E_CHECK(window.Text().empty(), "nothing was typed");
+}
+
+E2E_CASE(Menus, MyPictureWithoutItsFolderValueDoesNothing) {
+    KeyvaneProcess& keyvane = Running();
+    ::RegDeleteKeyValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders",
+                         "My Pictures");
+    const auto windows = [] {
+        int count = 0;
+        ::EnumWindows([](HWND hwnd, LPARAM param) {
+            *reinterpret_cast<int*>(param) += ::IsWindowVisible(hwnd) ? 1 : 0;
+            return TRUE;
+        }, reinterpret_cast<LPARAM>(&count));
+        return count;
+    };
+    const int before = windows();
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kMyPicture, 0);
+    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
+    e2e::PumpMessages(1000);
+    E2E_CHECK_EQ(windows(), before, "no folder window opened");
+}

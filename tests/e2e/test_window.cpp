@@ -1,0 +1,51 @@
+#include "tests/e2e/test_window.h"
+
+#include "tests/e2e/e2e.h"
+
+namespace e2e {
+
+void PumpMessages(unsigned ms) {
+    const double end = NowMs() + ms;
+    do {
+        MSG msg;
+        while (::PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            ::TranslateMessage(&msg);
+            ::DispatchMessageA(&msg);
+        }
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+    } while (NowMs() < end);
+}
+
+TestEditWindow::TestEditWindow() {
+    m_frame = ::CreateWindowExA(0, "#32770", "keyvane test window", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 150, 150, 400,
+                                200, nullptr, nullptr, nullptr, nullptr);
+    m_edit = ::CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 10, 360, 24,
+                               m_frame, nullptr, nullptr, nullptr);
+}
+
+TestEditWindow::~TestEditWindow() {
+    ::DestroyWindow(m_frame);
+}
+
+bool WaitPumping(const std::function<bool()>& condition, unsigned timeoutMs) {
+    return WaitFor(
+        [&] {
+            PumpMessages(5);
+            return condition();
+        },
+        timeoutMs);
+}
+
+bool TestEditWindow::Activate() {
+    ::SetForegroundWindow(m_frame);
+    ::SetFocus(m_edit);
+    return WaitPumping([&] { return ::GetForegroundWindow() == m_frame; }, 2000);
+}
+
+std::string TestEditWindow::Text() const {
+    char text[512] = {};
+    ::GetWindowTextA(m_edit, text, sizeof text);
+    return text;
+}
+
+}  // namespace e2e

@@ -1,0 +1,37 @@
+// A window of the test program, in front of the desktop, holding an edit
+// control that keeps the keyboard focus: where keyvane's typing lands.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace e2e {
+
+class TestEditWindow {
+public:
+    TestEditWindow();
+    ~TestEditWindow();
+    TestEditWindow(const TestEditWindow&) = delete;
+    TestEditWindow& operator=(const TestEditWindow&) = delete;
+
+    HWND Frame() const { return m_frame; }
+    HWND Edit() const { return m_edit; }
+    // Brings the window forward with the focus in the edit control; false if
+    // it did not become the foreground window.
+    bool Activate();
+    std::string Text() const;
+
+private:
+    HWND m_frame = nullptr;
+    HWND m_edit = nullptr;
+};
+
+// Handles this thread's pending messages for about `ms` milliseconds.
+void PumpMessages(unsigned ms);
+
+// WaitFor that keeps this thread's windows answering (typed keys, activation).
+bool WaitPumping(const std::function<bool()>& condition, unsigned timeoutMs);
+
+}  // namespace e2e
