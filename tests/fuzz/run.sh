@@ -8,12 +8,13 @@ here=$(dirname "$(realpath "$0")")
 build=$(realpath -m "$1")
 seconds=$2
 
-cmake -S "$here" -B "$build" -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" -j2 >/dev/null
+cmake -S "$here/../.." -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DKEYVANE_SANITIZE=ON >/dev/null
+cmake --build "$build" --target key_log_fuzz -j2 >/dev/null
+fuzzer="$build/tests/fuzz/key_log_fuzz"
 # libFuzzer adds what it finds to its first corpus folder: keep the seeds apart.
 mkdir -p "$build/corpus"
 status=0
-"$build/key_log_fuzz" -max_total_time="$seconds" -timeout=2 -artifact_prefix="$build/" \
+"$fuzzer" -max_total_time="$seconds" -timeout=2 -artifact_prefix="$build/" \
     "$build/corpus" "$here/seeds" >"$build/fuzz.txt" 2>&1 || status=$?
 if [ "$status" -ne 0 ]; then
     tail -n 40 "$build/fuzz.txt"
