@@ -67,6 +67,10 @@ struct PassesCase {
     std::vector<Pass> passes;
 };
 
+void PrintTo(const PassesCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class KeyLogPassTest : public testing::TestWithParam<PassesCase> {};
 
 TEST_P(KeyLogPassTest, SendsTheNewRecords) {
