@@ -15,8 +15,10 @@ source scripts/wine_env.sh "$repo_root/build/windows" demo
 wine_prefix_ready
 program_dir="$WINEPREFIX/drive_c/Program Files/Keyvane"
 mkdir -p "$program_dir"
-cp build/windows/keyvane.exe build/windows/send_key_command.exe "$program_dir/"
+cp build/windows/keyvane.exe build/windows/send_key_command.exe build/windows/write_key_log.exe "$program_dir/"
 wine regedit /S "$(winepath -w scripts/demo_settings.reg)" >/dev/null 2>&1
+# The key log as the keyboard's filter driver starts it, so the first key pressed counts.
+wine "$program_dir/write_key_log.exe" create
 
 wineserver -k 2>/dev/null || true
 if [ -z "${DISPLAY:-}" ]; then

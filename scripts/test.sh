@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs every test: builds both builds, runs the native unit tests (ctest, under
-# the sanitizers) and the end-to-end tests under Wine, and ends with one
+# the sanitizers), the key log fuzz target for a bounded time, and the
+# end-to-end tests under Wine, and ends with one
 # summary line "N passed, N failed". Extra arguments filter the e2e cases.
 set -uo pipefail
 cd "$(dirname "$0")/.."
@@ -23,6 +24,14 @@ native_failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log/native
 native_total=${native_total:-0}
 native_failed=${native_failed:-1}
 
+echo "== Key log fuzzing (clang, libFuzzer, bounded)"
+fuzz_passed=0
+fuzz_failed=1
+if tests/fuzz/run.sh build/fuzz 25; then
+    fuzz_passed=1
+    fuzz_failed=0
+fi
+
 echo "== Windows build and end-to-end tests under Wine"
 e2e_passed=0
 e2e_failed=1
@@ -36,8 +45,8 @@ else
     echo "windows build failed"
 fi
 
-passed=$((native_total - native_failed + e2e_passed))
-failed=$((native_failed + e2e_failed))
-echo "== Summary: native $((native_total - native_failed))/$native_total, end-to-end $e2e_passed/$((e2e_passed + e2e_failed))"
+passed=$((native_total - native_failed + fuzz_passed + e2e_passed))
+failed=$((native_failed + fuzz_failed + e2e_failed))
+echo "== Summary: native $((native_total - native_failed))/$native_total, fuzzing $fuzz_passed/1, end-to-end $e2e_passed/$((e2e_passed + e2e_failed))"
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ] && [ "$passed" -gt 0 ]

@@ -52,10 +52,10 @@ void SetWindowsVersion(const char* exeName, const char* version) {
     ::RegCloseKey(handle);
 }
 
-KeyvaneProcess::KeyvaneProcess(const char* windowsVersion) {
+KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program) {
     Monitor();
-    SetWindowsVersion("keyvane.exe", windowsVersion);
-    std::string commandLine = "\"" + TestDirectory() + "keyvane.exe\"";
+    SetWindowsVersion(program, windowsVersion);
+    std::string commandLine = "\"" + TestDirectory() + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     m_firstLine = Monitor().Count();

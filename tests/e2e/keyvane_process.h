@@ -18,7 +18,8 @@ void SetWindowsVersion(const char* exeName, const char* version);
 
 class KeyvaneProcess {
 public:
-    explicit KeyvaneProcess(const char* windowsVersion = "winxp");
+    // `program` is a build of keyvane.exe in the test program's folder.
+    explicit KeyvaneProcess(const char* windowsVersion = "winxp", const char* program = "keyvane.exe");
     ~KeyvaneProcess();
     KeyvaneProcess(const KeyvaneProcess&) = delete;
     KeyvaneProcess& operator=(const KeyvaneProcess&) = delete;

@@ -1,0 +1,70 @@
+// How long a key takes from the key log to the dispatcher: the benchmark
+// writes 200 keys into c:\ostrel.log as the keyboard's filter driver does and
+// times each from its write to the view's dispatch line, once for keyvane.exe
+// (woken early by the key log's changes) and once for keyvane_no_wakeup.exe
+// (the same program built with KEYVANE_KEY_LOG_WAKEUP=OFF, polling on its
+// 200 ms tick alone; bench/run.sh builds it). It prints figures and fails only
+// when a key is not dispatched at all.
+#include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
+#include "tools/key_log_file.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kKeyLog[] = "c:\\ostrel.log";
+constexpr int kPresses = 200;
+// Report code 19 is dispatched as key command 0x45.
+constexpr std::uint32_t kReportCode = 19;
+constexpr char kDispatched[] = "keyvane: command 0x45";
+
+// The value below which `share` of the sorted `values` lie (nearest rank).
+double Percentile(const std::vector<double>& values, double share) {
+    const auto rank = static_cast<size_t>(std::ceil(share * static_cast<double>(values.size())));
+    return values[std::max<size_t>(rank, 1) - 1];
+}
+
+void MeasureKeyLogLatency(const char* program, const char* wakeUp) {
+    E2E_CHECK(::GetFileAttributesA((e2e::TestDirectory() + program).c_str()) != INVALID_FILE_ATTRIBUTES,
+              std::string(program) + " is beside the benchmark (bench/run.sh puts it there)");
+    CKeyLogFile keyLog(kKeyLog);
+    E2E_CHECK(keyLog.Create(19), "a fresh key log");
+    e2e::KeyvaneProcess keyvane("winxp", program);
+    E2E_CHECK(keyvane.WaitReady(), std::string(program) + " came up");
+    E2E_CHECK(keyvane.WaitForLine(0, "keyvane: key log synchronised at slot 19") >= 0, "the poll thread found the key log");
+
+    // Keys come at random moments, as a user's do, so they land anywhere in the poll period.
+    std::mt19937 random(20010401);
+    std::uniform_int_distribution<DWORD> pauseMs(20, 220);
+    std::vector<double> latencies;
+    for (int press = 0; press < kPresses; ++press) {
+        ::Sleep(pauseMs(random));
+        const size_t from = keyvane.Mark();
+        const double written = e2e::NowMs();
+        E2E_CHECK(keyLog.Press({kReportCode}), "a key written");
+        const long line = keyvane.WaitForLine(from, kDispatched, 2000);
+        E2E_CHECK(line >= 0, "key " + std::to_string(press + 1) + " was dispatched");
+        latencies.push_back(e2e::Monitor().Lines(static_cast<size_t>(line))[0].atMs - written);
+    }
+    ::DeleteFileA(kKeyLog);
+    std::sort(latencies.begin(), latencies.end());
+    std::printf("key log to dispatch, early wake-up %s: median %.1f ms, 99th percentile %.1f ms (%d keys)\n", wakeUp,
+                Percentile(latencies, 0.5), Percentile(latencies, 0.99), kPresses);
+}
+
+}  // namespace
+
+E2E_CASE(Bench, KeyLogLatencyWithEarlyWakeUp) {
+    MeasureKeyLogLatency("keyvane.exe", "on");
+}
+
+E2E_CASE(Bench, KeyLogLatencyWithoutEarlyWakeUp) {
+    MeasureKeyLogLatency("keyvane_no_wakeup.exe", "off");
+}

@@ -1,0 +1,102 @@
+// The key log road: write_key_log.exe keeps c:\ostrel.log as the keyboard's
+// filter driver does, and the running program dispatches the keys it writes.
+#include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
+
+#include <string>
+#include <vector>
+
+using e2e::KeyvaneProcess;
+
+namespace {
+
+constexpr char kKeyLog[] = "c:\\ostrel.log";
+constexpr char kCommandLine[] = "keyvane: command ";
+
+// Runs write_key_log.exe with `arguments`, waits for it and checks it succeeded.
+void WriteKeyLog(const std::string& arguments) {
+    std::string commandLine = "\"" + e2e::TestDirectory() + "write_key_log.exe\" " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        throw e2e::Failure("cannot start " + commandLine);
+    }
+    DWORD exitCode = 1;
+    const bool ended = ::WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
+    ::GetExitCodeProcess(process.hProcess, &exitCode);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    E2E_CHECK(ended && exitCode == 0, "write_key_log " + arguments + " succeeded");
+}
+
+// No key log before a case and none after it, so other cases start without one.
+struct KeyLogRemoved {
+    KeyLogRemoved() { ::DeleteFileA(kKeyLog); }
+    ~KeyLogRemoved() { ::DeleteFileA(kKeyLog); }
+};
+
+// The key commands dispatched in `lines`, in order ("0x44", ...).
+std::vector<std::string> Dispatched(const std::vector<std::string>& lines) {
+    std::vector<std::string> commands;
+    for (const std::string& line : lines) {
+        if (line.rfind(kCommandLine, 0) == 0) {
+            commands.push_back(line.substr(sizeof kCommandLine - 1));
+        }
+    }
+    return commands;
+}
+
+std::string Joined(const std::vector<std::string>& commands) {
+    std::string text;
+    for (const std::string& command : commands) {
+        text += command + " ";
+    }
+    return text;
+}
+
+// Starts the program on a key log that is already there and waits until its
+// poll thread has taken its place in the ring at `slot`.
+void StartOnKeyLog(KeyvaneProcess& keyvane, int slot) {
+    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
+    const std::string synchronised = "keyvane: key log synchronised at slot " + std::to_string(slot);
+    E2E_CHECK(keyvane.WaitForLine(0, synchronised) >= 0, "the poll thread found the key log at slot " + std::to_string(slot));
+}
+
+}  // namespace
+
+E2E_CASE(KeyLog, ReportCodes18Then19DispatchCutThenCopy) {
+    const KeyLogRemoved removed;
+    // Keys already in the key log when the program first sees it are old ones.
+    WriteKeyLog("create 5");
+    WriteKeyLog("press 28 30");
+    KeyvaneProcess keyvane;
+    StartOnKeyLog(keyvane, 7);
+    const size_t from = keyvane.Mark();
+    WriteKeyLog("press 18 19");
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: command 0x45") >= 0, "report code 19 was dispatched");
+    const auto commands = Dispatched(keyvane.LinesSince(0));
+    E2E_CHECK((commands == std::vector<std::string>{"0x44", "0x45"}),
+              "Ctrl+X (0x44) then Ctrl+C (0x45) and nothing else, got " + Joined(commands));
+}
+
+E2E_CASE(KeyLog, KeyLogThatCameBackSendsNoneOfItsRecords) {
+    const KeyLogRemoved removed;
+    WriteKeyLog("create");
+    KeyvaneProcess keyvane;
+    StartOnKeyLog(keyvane, 19);
+    const size_t gone = keyvane.Mark();
+    E2E_CHECK(::DeleteFileA(kKeyLog), "the key log was deleted");
+    E2E_CHECK(keyvane.WaitForLine(gone, "keyvane: key log not synchronised") >= 0, "a pass found no key log");
+    // It comes back at slot 2 with two keys in it, written at once.
+    WriteKeyLog("press 18 19");
+    E2E_CHECK(keyvane.WaitForLine(gone, "keyvane: key log synchronised at slot 2") >= 0,
+              "the poll thread took its place in the new key log");
+    const size_t back = keyvane.Mark();
+    WriteKeyLog("press 20");
+    E2E_CHECK(keyvane.WaitForLine(back, "keyvane: command 0x46") >= 0, "the next key was dispatched");
+    const auto commands = Dispatched(keyvane.LinesSince(gone));
+    E2E_CHECK((commands == std::vector<std::string>{"0x46"}),
+              "only the key written after the key log came back (0x46), got " + Joined(commands));
+}
