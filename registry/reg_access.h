@@ -74,8 +74,11 @@ public:
 private:
     bool EnumSubkey(char* name, DWORD nameSize, DWORD index);
     bool OpenKey(HKEY root, const char* path, REGSAM access);
-    // Records the outcome of a call that carries no value type or size.
-    bool Record(LONG result);
+    // Keeps a call's outcome; calls that read no value record type and size 0.
+    bool Record(LONG result, DWORD type = 0, DWORD size = 0);
+    // Reads at most `size` bytes; `size` becomes what the system reports.
+    bool ReadValue(const char* name, void* buffer, DWORD& size);
+    LONG WriteValue(const char* name, DWORD type, const void* data, DWORD size);
 
     bool m_bOwnsKey = false;
 };
