@@ -19,7 +19,8 @@ bool CRegAccess::Open(HKEY root, const char* path, bool write) {
 #endif
 
 bool CRegAccess::OpenKey(HKEY root, const char* path, REGSAM access) {
-    m_strPath = path;
+    // No path opens the root again, as the system does.
+    m_strPath = path == nullptr ? "" : path;
     HKEY key = nullptr;
     const LONG result = ::RegOpenKeyExA(root, path, 0, access, &key);
     // A key this object opened earlier would otherwise be lost with its handle.

@@ -129,6 +129,8 @@ E2E_CASE(RegAccess, OpenRecordsItsOutcomeAndOwnsOnlyWhatItOpened) {
         E2E_CHECK_EQ(reg.m_lLastError, 2l, "file not found");
         E2E_CHECK(reg.m_strPath == "Software\\KeyvaneTest\\Missing", "the path is kept: " + reg.m_strPath);
         E2E_CHECK(!reg.ValueExists("Value"), "after a failed Open, calls fail");
+        E2E_CHECK(reg.Open(mine, nullptr, false) && reg.m_strPath.empty(), "no path opens the root again");
+        E2E_CHECK(reg.ValueExists("Value"), "the root opened again");
     }
     E2E_CHECK(::RegQueryValueExA(mine, "Value", nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS,
               "the caller's key is still open after the object is gone");
