@@ -42,7 +42,7 @@ bool AddKeyAccessGrants(HKEY key) {
     if (!list) {
         return false;
     }
-    GrantMerge merge = AddMissingGrants(*list, KeyAccessGrants());
+    const GrantMerge merge = AddMissingGrants(*list, KeyAccessGrants());
     if (merge.outcome != GrantMerge::Outcome::kMerged) {
         return merge.outcome == GrantMerge::Outcome::kGivenAlready;
     }
