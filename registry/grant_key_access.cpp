@@ -42,7 +42,7 @@ bool AddKeyAccessGrants(HKEY key) {
     if (!list) {
         return false;
     }
-    const GrantMerge merge = AddMissingGrants(*list, KeyAccessGrants());
+    GrantMerge merge = AddMissingGrants(*list, KeyAccessGrants());
     if (merge.outcome != GrantMerge::Outcome::kMerged) {
         return merge.outcome == GrantMerge::Outcome::kGivenAlready;
     }
