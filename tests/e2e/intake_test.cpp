@@ -31,10 +31,7 @@ std::vector<std::string> LinesOf(const KeyvaneProcess& keyvane, UINT message, WP
 }
 
 KeyvaneProcess& Running() {
-    static KeyvaneProcess keyvane("winxp");
-    static const bool ready = keyvane.WaitReady();
-    E2E_CHECK(ready && keyvane.IsRunning(), "keyvane is up");
-    return keyvane;
+    return e2e::SharedKeyvane("winxp");
 }
 
 }  // namespace

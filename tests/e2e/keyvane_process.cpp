@@ -2,8 +2,10 @@
 
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/popups.h"
 
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 namespace e2e {
@@ -52,7 +54,40 @@ void SetWindowsVersion(const char* exeName, const char* version) {
     ::RegCloseKey(handle);
 }
 
+namespace {
+
+// The one keyvane.exe that cases share; a case that starts its own ends it first.
+struct SharedRun {
+    std::unique_ptr<KeyvaneProcess> process;
+    std::string version;
+};
+
+SharedRun& Shared() {
+    static SharedRun shared;
+    return shared;
+}
+
+}  // namespace
+
+KeyvaneProcess& SharedKeyvane(const char* windowsVersion) {
+    SharedRun& shared = Shared();
+    if (shared.process == nullptr || shared.version != windowsVersion || !shared.process->IsRunning()) {
+        shared.process.reset();
+        auto started = std::make_unique<KeyvaneProcess>(windowsVersion);
+        if (!started->WaitReady()) {
+            throw Failure("keyvane.exe did not come up on " + std::string(windowsVersion));
+        }
+        // The start-up picture goes by itself; cases then see only what they cause.
+        WaitFor([&] { return FindPopups(started->Pid(), started->Frame()).empty(); }, 4000);
+        shared.process = std::move(started);
+        shared.version = windowsVersion;
+    }
+    return *shared.process;
+}
+
 KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program) {
+    // Only one instance runs at a time: a second start would end at once.
+    Shared().process.reset();
     Monitor();
     SetWindowsVersion(program, windowsVersion);
     std::string commandLine = "\"" + TestDirectory() + program + "\"";

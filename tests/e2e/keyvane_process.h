@@ -53,4 +53,8 @@ private:
     HWND m_view = nullptr;
 };
 
+// The keyvane.exe that cases share, up and past its start-up picture; started
+// afresh when another release is asked for or it has ended.
+KeyvaneProcess& SharedKeyvane(const char* windowsVersion = "winxp");
+
 }  // namespace e2e

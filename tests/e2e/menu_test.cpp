@@ -5,7 +5,6 @@
 #include "tests/e2e/test_window.h"
 
 #include <cstring>
-#include <memory>
 #include <vector>
 
 using e2e::KeyvaneProcess;
@@ -21,12 +20,7 @@ constexpr char kSettingsKey[] = "Software\\Corvale";
 constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
 
 KeyvaneProcess& Running() {
-    static std::unique_ptr<KeyvaneProcess> keyvane;
-    if (keyvane == nullptr || !keyvane->IsRunning()) {
-        keyvane = std::make_unique<KeyvaneProcess>("winxp");
-        E2E_CHECK(keyvane->WaitReady(), "keyvane is up");
-    }
-    return *keyvane;
+    return e2e::SharedKeyvane("winxp");
 }
 
 // The open popup menu of keyvane, if any.

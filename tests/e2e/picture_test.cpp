@@ -5,7 +5,6 @@
 #include "tests/e2e/popups.h"
 
 #include <cstdlib>
-#include <memory>
 
 using e2e::KeyvaneProcess;
 
@@ -17,19 +16,8 @@ constexpr LPARAM kPrevious = 0x09;   // shows "VCDPrev"
 constexpr LPARAM kVolumeUp = 0x0C;
 constexpr LPARAM kMute = 0x01;
 
-// keyvane with its start-up picture gone, so that only key popups are about.
 KeyvaneProcess& Running(const char* version) {
-    static std::unique_ptr<KeyvaneProcess> keyvane;
-    static std::string current;
-    if (keyvane == nullptr || current != version || !keyvane->IsRunning()) {
-        keyvane.reset();
-        keyvane = std::make_unique<KeyvaneProcess>(version);
-        current = version;
-        E2E_CHECK(keyvane->WaitReady(), "keyvane is up");
-        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane->Pid(), keyvane->Frame()).empty(); }, 4000),
-                  "the start-up picture went");
-    }
-    return *keyvane;
+    return e2e::SharedKeyvane(version);
 }
 
 HWND OnlyPopup(const KeyvaneProcess& keyvane, unsigned timeoutMs) {
