@@ -5,7 +5,6 @@
 
 #include <shellapi.h>
 
-#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -87,8 +86,8 @@ std::string SceneFolder() {
 
 }  // namespace
 
-std::optional<std::string> ReadWholeFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
+std::optional<std::string> ReadWholeFile(const std::string& path, std::ios::openmode mode) {
+    std::ifstream file(path, mode);
     if (!file) {
         return std::nullopt;
     }
@@ -231,17 +230,7 @@ std::string InstallScene::DriverContent(const char* file) {
 
 std::string InstallScene::Log() const {
     // Read as the uninstaller reads it, in text mode.
-    std::FILE* file = std::fopen((m_product + "\\INSTALL.LOG").c_str(), "rt");
-    if (file == nullptr) {
-        return {};
-    }
-    std::string text;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, file) != nullptr) {
-        text += buffer;
-    }
-    std::fclose(file);
-    return text;
+    return ReadWholeFile(m_product + "\\INSTALL.LOG", std::ios::in).value_or("");
 }
 
 std::vector<std::string> InstallScene::InstallerRuns() const {

@@ -10,6 +10,7 @@
 
 #include <windows.h>
 
+#include <ios>
 #include <memory>
 #include <optional>
 #include <string>
@@ -17,7 +18,8 @@
 
 namespace e2e {
 
-std::optional<std::string> ReadWholeFile(const std::string& path);
+// Byte for byte unless told to read in text mode.
+std::optional<std::string> ReadWholeFile(const std::string& path, std::ios::openmode mode = std::ios::binary);
 
 // A registry key made for a case, with whichever of its parents were missing;
 // the topmost of those goes when the case ends.

@@ -80,23 +80,6 @@ TEST(KeyDef, OnlyTheKnownPairsOfKeysShareAReport) {
     EXPECT_EQ(repeats, (std::set<std::pair<int, int>>{{5, 9}, {16, 49}, {26, 45}}));
 }
 
-TEST(KeyDef, MultimediaReportsNameOneKeyEach) {
-    for (int i = 0; i < kKeyDefinitionCount; ++i) {
-        const KeyDefinition& entry = KeyDefinitions[i];
-        if (entry.length != 7) {
-            continue;
-        }
-        EXPECT_EQ(entry.report[0], 1) << "entry " << i;
-        int bits = 0;
-        for (int b = 1; b < 7; ++b) {
-            bits += __builtin_popcount(entry.report[b]);
-        }
-        // 15 presses six keys at once, 55 releases them all.
-        const int expectedBits = i == 15 ? 6 : i == 55 ? 0 : 1;
-        EXPECT_EQ(bits, expectedBits) << "entry " << i;
-    }
-}
-
 std::uint32_t Le32(int offset) {
     const auto& b = ServiceSecurity;
     return b[offset] | b[offset + 1] << 8 | b[offset + 2] << 16 | static_cast<std::uint32_t>(b[offset + 3]) << 24;
