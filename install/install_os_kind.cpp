@@ -7,6 +7,7 @@ int ClassifyInstallOsKind(const OsVersion& version, const std::function<std::str
     if (kind != kOsVista) {
         return kind;
     }
+    // Vista's class comes from a full version record only.
     if (version.record->minor != 0) {
         return kOsOtherNt;
     }

@@ -66,7 +66,7 @@ InstallPlan MakeInstallPlan(int installOsKind, const ProductValues& values, cons
         }
         plan.installLog = values.infPath + "\\INSTALL.LOG";
     }
-    // Identifiers of 0 would name another device's key.
+    // Without both identifiers there is no telling which device is the keyboard.
     if (values.idVendor && values.idProduct) {
         plan.deviceKey = DeviceKey(windows95Family, *values.idVendor, *values.idProduct);
         plan.deviceKeyHasInstances = !windows95Family;

@@ -1,7 +1,7 @@
 // What Registry does on one machine, decided from the installer's version
 // class and what the product's setup left in "Software\Corvale": the files it
 // copies, the installer runs, the device keys and the texts it writes there.
-// install_steps.cpp carries the plan out.
+// The steps of install_steps.h carry the plan out.
 #pragma once
 
 #include <cstdint>

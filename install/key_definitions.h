@@ -1,7 +1,7 @@
 // The key definition list that the keyboard's filter driver reads from its
 // service key ("KeyDef"): the input reports of the keyboard's keys, each as
-// the keyboard sends it. The tray program's hook library knows the keys by the
-// same list, so it lives here once.
+// the keyboard sends it. It lives here once, for the tray program's hook
+// library to know the keys by the same list.
 #pragma once
 
 #include <array>
