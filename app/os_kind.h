@@ -27,5 +27,15 @@ struct OsVersionNumbers {
 // allocated (the full record is not consulted below 9x version 4).
 int ClassifyOsKind(bool ntFamily, unsigned quickMajor, const std::optional<OsVersionNumbers>& record);
 
+// What the running system says of its version, as ClassifyOsKind takes it.
+struct OsVersion {
+    bool ntFamily;
+    unsigned quickMajor;
+    std::optional<OsVersionNumbers> record;
+};
+
+// Windows only. The installer library reads the version the same way.
+OsVersion ReadOsVersion();
+
 // Asks the running system (Windows only).
 int QueryOsKind();

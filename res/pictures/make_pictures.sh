@@ -23,7 +23,9 @@ icon() { echo "$TANGO/$1x$1/$2.png"; }
 KEY='#ff00ff'        # key colour of the key picture strips
 VOLUME_KEY='#ff08ff' # key colour of the volume strip
 FONT=DejaVu-Sans-Bold
-if ! convert -list font | grep -q "Font: $FONT\$"; then
+# grep reads the whole list: stopping at the first match would end convert
+# with SIGPIPE, which pipefail counts as a failure.
+if ! convert -list font | grep "Font: $FONT\$" >/dev/null; then
     echo "$0: font $FONT missing (install fonts-dejavu-core)" >&2
     exit 1
 fi

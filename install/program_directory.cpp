@@ -1,0 +1,14 @@
+#include "install/program_directory.h"
+
+#include <windows.h>
+
+std::string GetProgramDirectory() {
+    char path[MAX_PATH];
+    const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
+    // A path that fills the buffer has been cut short.
+    if (length == 0 || length >= sizeof path) {
+        return "false";
+    }
+    const std::string file(path, length);
+    return file.substr(0, file.rfind('\\') + 1);
+}
