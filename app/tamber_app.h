@@ -6,6 +6,8 @@
 
 #include <string>
 
+struct KeyboardSettings;
+
 class CTamberApp : public framework::CWinApp {
 public:
     BOOL InitInstance() override;
@@ -19,6 +21,12 @@ public:
 
     void InitDefaultPaths();
     void LoadMenuEnable();
+    // Stores the three paths; the Setup dialog calls it on OK.
+    void SavePaths();
+    // The Keyboard Properties dialog's set: loaded when it is made (the menu
+    // switch follows when the settings key opens), saved on OK.
+    KeyboardSettings LoadKeyboardSettings();
+    void SaveKeyboardSettings(const KeyboardSettings& settings);
 };
 
 CTamberApp& TheApp();

@@ -1,0 +1,98 @@
+#include "settings/settings_store.h"
+
+#include "registry/reg_access.h"
+
+#include <fstream>
+
+namespace {
+
+constexpr char kInternetExplorerMain[] = "Software\\Microsoft\\Internet Explorer\\main";
+constexpr char kWindowsCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
+
+using FolderQuery = UINT(WINAPI*)(LPSTR, UINT);
+
+// Empty when the system cannot say (or the folder would not fit).
+std::string Folder(FolderQuery query) {
+    char folder[MAX_PATH];
+    const UINT length = query(folder, sizeof folder);
+    return length == 0 || length >= sizeof folder ? std::string() : std::string(folder, length);
+}
+
+bool OpensForReading(const std::string& path) {
+    return std::ifstream(path, std::ios::binary).is_open();
+}
+
+// From a key open for reading. A value too long to read leaves the text empty.
+std::optional<std::string> TextOf(CRegAccess& reg, const char* name) {
+    if (!reg.ValueExists(name)) {
+        return std::nullopt;
+    }
+    std::string text;
+    reg.QueryString(name, text);
+    return text;
+}
+
+int MenuEnableOf(CRegAccess& reg) {
+    DWORD menuEnable = 0;
+    if (reg.ValueExists(kMenuEnableValue)) {
+        reg.QueryDword(kMenuEnableValue, menuEnable);
+    }
+    return static_cast<int>(menuEnable);
+}
+
+}  // namespace
+
+std::optional<std::string> ReadTextValue(HKEY root, const char* path, const char* name) {
+    CRegAccess reg(root);
+    return reg.Open(root, path, false) ? TextOf(reg, name) : std::nullopt;
+}
+
+std::optional<std::string> ReadSetting(const char* valueName) {
+    return ReadTextValue(HKEY_LOCAL_MACHINE, kSettingsKey, valueName);
+}
+
+std::optional<KeyboardSettings> ReadKeyboardSettings() {
+    CRegAccess reg(HKEY_LOCAL_MACHINE);
+    if (!reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, false)) {
+        return std::nullopt;
+    }
+    KeyboardSettings settings;
+    for (const SettingText& text : kSettingTexts) {
+        settings.*text.field = TextOf(reg, text.valueName).value_or("");
+    }
+    settings.m_bMenuEnable = MenuEnableOf(reg);
+    return settings;
+}
+
+void WriteKeyboardSettings(const KeyboardSettings& settings) {
+    CRegAccess reg(HKEY_LOCAL_MACHINE);
+    if (!reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, true)) {
+        return;
+    }
+    for (const SettingText& text : kSettingTexts) {
+        reg.SetString(text.valueName, settings.*text.field);
+    }
+    reg.SetDword(kMenuEnableValue, static_cast<DWORD>(settings.m_bMenuEnable));
+}
+
+int ReadMenuEnable() {
+    CRegAccess reg(HKEY_LOCAL_MACHINE);
+    return reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, false) ? MenuEnableOf(reg) : 0;
+}
+
+void WritePaths(const std::string& emailPath, const std::string& mediaPath, const std::string& calculatorPath) {
+    CRegAccess reg(HKEY_LOCAL_MACHINE);
+    if (!reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, true)) {
+        return;
+    }
+    reg.SetString(kEmailPathValue, emailPath);
+    reg.SetString(kMediaPathValue, mediaPath);
+    reg.SetString(kCalculatorPathValue, calculatorPath);
+}
+
+DefaultPaths WorkOutDefaultPaths(int osKind) {
+    const SystemPlaces places{ReadTextValue(HKEY_CURRENT_USER, kInternetExplorerMain, "Start Page").value_or(""),
+                              ReadTextValue(HKEY_LOCAL_MACHINE, kWindowsCurrentVersion, "ProgramFilesDir").value_or(""),
+                              Folder(&::GetSystemDirectoryA), Folder(&::GetWindowsDirectoryA)};
+    return ComposeDefaultPaths(places, osKind, &OpensForReading);
+}
