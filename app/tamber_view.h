@@ -12,6 +12,10 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <functional>
+
+class CKeyCommandDispatcher;
+
 // The view's timers.
 enum ViewTimer : UINT {
     kTimerVolumeDisplay = 1,
@@ -29,6 +33,9 @@ public:
 
     // Performs the key command in the low byte of `code`.
     void DispatchKeyCommand(UINT code);
+    // Lets go of a Shift the dispatcher holds down; done before the program ends,
+    // so that the user's Shift key does not stay held system-wide.
+    void ReleaseShiftLatch();
 
     // On-screen pictures: replace any popup by the named key picture strip;
     // show the volume level (0-25) 100 ms after the last request.
@@ -51,6 +58,8 @@ private:
     void OnQuit();
     void OnAbout();
     void SetTrayIcon(BOOL active);
+    // Runs `action` on a dispatcher that works on the view's own state.
+    void RunDispatcher(const std::function<void(CKeyCommandDispatcher&)>& action);
 
     NOTIFYICONDATAA m_nid{};
     CKeybdhook m_keybdhook;

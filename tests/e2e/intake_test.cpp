@@ -30,12 +30,10 @@ std::vector<std::string> LinesOf(const KeyvaneProcess& keyvane, UINT message, WP
     return lines;
 }
 
-KeyvaneProcess& Running() {
-    static KeyvaneProcess keyvane("winxp");
-    static const bool ready = keyvane.WaitReady();
-    E2E_CHECK(ready && keyvane.IsRunning(), "keyvane is up");
-    return keyvane;
-}
+// keyvane for one case: only one runs at a time, so none may outlive its case.
+struct Running : KeyvaneProcess {
+    Running() : KeyvaneProcess("winxp") { E2E_CHECK(WaitReady() && Sync() >= 0, "keyvane is up"); }
+};
 
 }  // namespace
 
@@ -45,19 +43,20 @@ E2E_CASE(Intake, KeyCommandWithNonZeroWParamDoesNothing) {
 }
 
 E2E_CASE(Intake, KeyCommandDispatchesTheLowByte) {
+    // The command's own lines (its picture, for one) follow.
     const auto lines = LinesOf(Running(), g_keyCommand, 0, 0x120);
-    E2E_CHECK(lines.size() == 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x20",
+    E2E_CHECK(lines.size() >= 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x20",
               "icon active, then command 0x20");
 }
 
 E2E_CASE(Intake, KeyLogRecordDispatchesItsTableEntry) {
     const auto lines = LinesOf(Running(), kKeyLogRecord, 0, 0x11D);
-    E2E_CHECK(lines.size() == 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x0D",
+    E2E_CHECK(lines.size() >= 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x0D",
               "icon active, then command 0x0D (volume down)");
 }
 
 E2E_CASE(Intake, ReportsWithoutCommandDispatchNothing) {
-    KeyvaneProcess& keyvane = Running();
+    const Running keyvane;
     std::vector<LPARAM> reports = {0, 55, 56, 57};
     for (LPARAM low = 60; low <= 255; ++low) {
         reports.push_back(low);
@@ -72,7 +71,7 @@ E2E_CASE(Intake, ReportsWithoutCommandDispatchNothing) {
 }
 
 E2E_CASE(Intake, KeyActivityBlinksTheIconWithoutCommand) {
-    KeyvaneProcess& keyvane = Running();
+    const Running keyvane;
     const size_t from = keyvane.Mark();
     keyvane.SendToView(kKeyActivity, 0, 0x20);
     const long normal = keyvane.WaitForLine(from, "keyvane: icon normal", 2000);
@@ -83,7 +82,7 @@ E2E_CASE(Intake, KeyActivityBlinksTheIconWithoutCommand) {
 }
 
 E2E_CASE(Intake, ActiveIconLastsUntil100msAfterTheLastKey) {
-    KeyvaneProcess& keyvane = Running();
+    const Running keyvane;
     const size_t from = keyvane.Mark();
     keyvane.SendToView(g_keyCommand, 0, 0x5D);
     ::Sleep(60);

@@ -18,7 +18,8 @@ void SetWindowsVersion(const char* exeName, const char* version);
 
 class KeyvaneProcess {
 public:
-    explicit KeyvaneProcess(const char* windowsVersion = "winxp");
+    // Started in `currentDirectory`, or in the test program's own when empty.
+    explicit KeyvaneProcess(const char* windowsVersion = "winxp", const std::string& currentDirectory = "");
     ~KeyvaneProcess();
     KeyvaneProcess(const KeyvaneProcess&) = delete;
     KeyvaneProcess& operator=(const KeyvaneProcess&) = delete;
