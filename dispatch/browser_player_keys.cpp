@@ -15,7 +15,7 @@ bool BrowserInFront(IDesktop& desktop) {
 
 }  // namespace
 
-void CKeyCommandDispatcher::BrowserKey(std::initializer_list<unsigned> chord, const char* picture) {
+void CKeyCommandDispatcher::BrowserKey(const std::vector<unsigned>& chord, const char* picture) {
     if (ProgramSendsBrowserKeys(m_nOsKind) && BrowserInFront(m_desktop)) {
         Chord(chord);
     }

@@ -1,8 +1,6 @@
 #include "dispatch/key_chord.h"
 
-#include <vector>
-
-void SendKeyChord(IDesktop& desktop, std::initializer_list<unsigned> keys) {
+void SendKeyChord(IDesktop& desktop, const std::vector<unsigned>& keys) {
     std::vector<KeyEvent> events;
     for (const unsigned vk : keys) {
         events.push_back(KeyEvent{vk, false, true});

@@ -3,9 +3,9 @@
 
 #include "dispatch/desktop.h"
 
-#include <initializer_list>
+#include <vector>
 
 // Presses `keys` (one to three virtual keys) in order, then releases them in
 // reverse order, each event with the key's mapped scan code and no delay; the
 // chord goes to whatever window has the keyboard focus.
-void SendKeyChord(IDesktop& desktop, std::initializer_list<unsigned> keys);
+void SendKeyChord(IDesktop& desktop, const std::vector<unsigned>& keys);

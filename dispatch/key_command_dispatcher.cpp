@@ -1,12 +1,39 @@
 #include "dispatch/key_command_dispatcher.h"
 
 #include "app/main_window_title.h"
+#include "dispatch/folders.h"
 #include "dispatch/key_chord.h"
 #include "dispatch/key_commands.h"
-#include "dispatch/folders.h"
 #include "dispatch/version_sets.h"
 #include "dispatch/virtual_keys.h"
 #include "dispatch/window_search.h"
+
+#include <map>
+#include <vector>
+
+namespace {
+
+// The keys that only send a chord: editing commands and a few of the system's keys.
+const std::map<std::uint8_t, std::vector<unsigned>> kChordKeys = {
+    {0x38, {kVkControl, 'N'}},
+    {0x39, {kVkControl, 'O'}},
+    {0x3A, {kVkControl, 'S'}},
+    {0x3B, {kVkControl, 'H'}},
+    {0x3C, {kVkF7}},
+    {0x3D, {kVkControl, 'Z'}},
+    {0x3E, {kVkControl, 'Y'}},
+    {0x3F, {kVkControl, 'R'}},
+    {0x40, {kVkControl, kVkShift, 'R'}},
+    {0x41, {kVkControl, 'F'}},
+    {0x42, {kVkMenu, 'S'}},
+    {0x44, {kVkControl, 'X'}},
+    {0x45, {kVkControl, 'C'}},
+    {0x46, {kVkControl, 'V'}},
+    {0x51, {kVkF1}},
+    {0x59, {kVkLwin, 'D'}},
+};
+
+}  // namespace
 
 CKeyCommandDispatcher::CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths,
                                              DispatcherState& state)
@@ -15,6 +42,11 @@ CKeyCommandDispatcher::CKeyCommandDispatcher(IDesktop& desktop, int osKind, cons
 void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
     const auto command = static_cast<std::uint8_t>(code & 0xFF);
     if (!IsDefinedKeyCommand(command)) {
+        return;
+    }
+    const auto chord = kChordKeys.find(command);
+    if (chord != kChordKeys.end()) {
+        Chord(chord->second);
         return;
     }
     // The codes 0x20-0x31 repeat the multimedia commands of 0x01-0x12 in another order.
@@ -128,50 +160,8 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             Picture("EJECT");
             Eject();
             break;
-        case 0x38:
-            Chord({kVkControl, 'N'});
-            break;
-        case 0x39:
-            Chord({kVkControl, 'O'});
-            break;
-        case 0x3A:
-            Chord({kVkControl, 'S'});
-            break;
-        case 0x3B:
-            Chord({kVkControl, 'H'});
-            break;
-        case 0x3C:
-            Chord({kVkF7});
-            break;
-        case 0x3D:
-            Chord({kVkControl, 'Z'});
-            break;
-        case 0x3E:
-            Chord({kVkControl, 'Y'});
-            break;
-        case 0x3F:
-            Chord({kVkControl, 'R'});
-            break;
-        case 0x40:
-            Chord({kVkControl, kVkShift, 'R'});
-            break;
-        case 0x41:
-            Chord({kVkControl, 'F'});
-            break;
-        case 0x42:
-            Chord({kVkMenu, 'S'});
-            break;
         case 0x43:
             ToggleShiftLatch();
-            break;
-        case 0x44:
-            Chord({kVkControl, 'X'});
-            break;
-        case 0x45:
-            Chord({kVkControl, 'C'});
-            break;
-        case 0x46:
-            Chord({kVkControl, 'V'});
             break;
         case 0x48:
             m_desktop.MiddleButton(true);
@@ -196,9 +186,6 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             m_desktop.MiddleButton(true);
             ReleaseShiftLatch();
             break;
-        case 0x51:
-            Chord({kVkF1});
-            break;
         case 0x52:
             Messenger();
             break;
@@ -210,9 +197,6 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             break;
         case 0x58:
             m_desktop.Run("magnify.exe");
-            break;
-        case 0x59:
-            Chord({kVkLwin, 'D'});
             break;
         case 0x5A:
             Picture("GADGET");
@@ -231,7 +215,7 @@ void CKeyCommandDispatcher::Picture(const char* name) {
     m_desktop.ShowKeyPicture(name);
 }
 
-void CKeyCommandDispatcher::Chord(std::initializer_list<unsigned> keys) {
+void CKeyCommandDispatcher::Chord(const std::vector<unsigned>& keys) {
     SendKeyChord(m_desktop, keys);
 }
 

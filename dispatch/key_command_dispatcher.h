@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 // The program paths that keys start, as the application object holds them.
 struct ProgramPaths {
@@ -35,7 +36,7 @@ public:
 
 private:
     void Picture(const char* name);
-    void Chord(std::initializer_list<unsigned> keys);
+    void Chord(const std::vector<unsigned>& keys);
     void PressShift(bool up);
     // Starts a program file (nothing when there is none); its path is quoted
     // so that spaces in it cannot make the system start another program.
@@ -46,7 +47,7 @@ private:
 
     void Volume(const char* picture);
     void Mute();
-    void BrowserKey(std::initializer_list<unsigned> chord, const char* picture);
+    void BrowserKey(const std::vector<unsigned>& chord, const char* picture);
     void Favourites();
     void WebSearch();
     void StopPlayers();

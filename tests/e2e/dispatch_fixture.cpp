@@ -13,8 +13,7 @@ constexpr unsigned kStubGoneMs = 5000;
 
 }  // namespace
 
-DispatchSession::DispatchSession(const char* version, const std::string& currentDirectory)
-    : KeyvaneProcess(version, currentDirectory) {
+DispatchSession::DispatchSession(const char* version) : KeyvaneProcess(version) {
     E2E_CHECK(WaitReady(), std::string("keyvane came up as ") + version);
     // Answering means its start-up is over, so it shows and activates nothing more.
     E2E_CHECK(Sync() >= 0, "keyvane runs its message loop");
@@ -78,15 +77,18 @@ ScratchFolder::ScratchFolder(const std::string& name) {
 }
 
 ScratchFolder::~ScratchFolder() {
-    WIN32_FIND_DATAA found;
-    const HANDLE search = ::FindFirstFileA((m_path + "*").c_str(), &found);
-    if (search != INVALID_HANDLE_VALUE) {
-        do {
-            ::DeleteFileA((m_path + found.cFileName).c_str());
-        } while (::FindNextFileA(search, &found));
-        ::FindClose(search);
-    }
     ::RemoveDirectoryA(m_path.c_str());
+}
+
+CurrentDirectory::CurrentDirectory(const std::string& folder) {
+    ::GetCurrentDirectoryA(sizeof m_saved, m_saved);
+    if (!::SetCurrentDirectoryA(folder.c_str())) {
+        throw Failure("cannot make " + folder + " the current directory");
+    }
+}
+
+CurrentDirectory::~CurrentDirectory() {
+    ::SetCurrentDirectoryA(m_saved);
 }
 
 }  // namespace e2e

@@ -13,7 +13,7 @@ namespace e2e {
 // keyvane as the Windows release `version` runs it, up and ready.
 class DispatchSession : public KeyvaneProcess {
 public:
-    explicit DispatchSession(const char* version, const std::string& currentDirectory = "");
+    explicit DispatchSession(const char* version);
     // Hands the key command code to the view as the hook library does; returns
     // once the command has run (its input may still be on its way).
     void Press(unsigned code) const;
@@ -38,7 +38,8 @@ private:
     std::string m_path;
 };
 
-// A folder made afresh for one case and removed with its files when it ends.
+// A folder made for one case and removed when it ends (what the case put
+// there must be gone by then).
 class ScratchFolder {
 public:
     explicit ScratchFolder(const std::string& name);
@@ -51,6 +52,19 @@ public:
 
 private:
     std::string m_path;
+};
+
+// Makes `folder` the test program's current directory until the scope ends;
+// the programs it starts meanwhile start there.
+class CurrentDirectory {
+public:
+    explicit CurrentDirectory(const std::string& folder);
+    ~CurrentDirectory();
+    CurrentDirectory(const CurrentDirectory&) = delete;
+    CurrentDirectory& operator=(const CurrentDirectory&) = delete;
+
+private:
+    char m_saved[MAX_PATH] = {};
 };
 
 }  // namespace e2e

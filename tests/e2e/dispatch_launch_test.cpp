@@ -4,6 +4,7 @@
 #include "tests/e2e/e2e.h"
 
 #include <algorithm>
+#include <optional>
 #include <cwchar>
 
 using e2e::DispatchSession;
@@ -35,7 +36,13 @@ E2E_CASE(DispatchLaunch, ProgramsPlantedInTheCurrentDirectoryAreNeverStarted) {
                                       PlantedProgram(current.Path() + "Reboot.exe"),
                                       PlantedProgram(current.Path() + "MSIMN.EXE")};
     const PlantedProgram reboot(e2e::TestDirectory() + "Reboot.exe");
-    DispatchSession keyvane("winxp", current.Path());
+    std::optional<DispatchSession> started;
+    {
+        // keyvane starts in the test program's current directory.
+        const e2e::CurrentDirectory inFolder(current.Path());
+        started.emplace("winxp");
+    }
+    const DispatchSession& keyvane = *started;
     const size_t from = keyvane.Mark();
     const auto lines = keyvane.LinesOfPress(0x57);
     const auto failed = [&](const std::string& program) {

@@ -52,15 +52,15 @@ void SetWindowsVersion(const char* exeName, const char* version) {
     ::RegCloseKey(handle);
 }
 
-KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const std::string& currentDirectory) {
+KeyvaneProcess::KeyvaneProcess(const char* windowsVersion) {
     Monitor();
     SetWindowsVersion("keyvane.exe", windowsVersion);
     std::string commandLine = "\"" + TestDirectory() + "keyvane.exe\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     m_firstLine = Monitor().Count();
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                          currentDirectory.empty() ? nullptr : currentDirectory.c_str(), &startup, &m_process)) {
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &m_process)) {
         throw std::runtime_error("cannot start " + commandLine);
     }
 }

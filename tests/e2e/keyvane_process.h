@@ -18,8 +18,7 @@ void SetWindowsVersion(const char* exeName, const char* version);
 
 class KeyvaneProcess {
 public:
-    // Started in `currentDirectory`, or in the test program's own when empty.
-    explicit KeyvaneProcess(const char* windowsVersion = "winxp", const std::string& currentDirectory = "");
+    explicit KeyvaneProcess(const char* windowsVersion = "winxp");
     ~KeyvaneProcess();
     KeyvaneProcess(const KeyvaneProcess&) = delete;
     KeyvaneProcess& operator=(const KeyvaneProcess&) = delete;

@@ -51,7 +51,7 @@ TEST(WindowSearch, SthPlayersAreTriedByClassNotByZOrder) {
 
 TEST(KeyChord, KeysGoDownInOrderAndComeUpInReverse) {
     const struct {
-        std::initializer_list<unsigned> keys;
+        std::vector<unsigned> keys;
         const char* line;
     } chords[] = {
         {{0x1B}, "keys +0x1B -0x1B"},
