@@ -14,5 +14,8 @@ enum OsArchitecture : int {
 int ClassifyBuildLab(const std::string& buildLab);
 
 // Reads "BuildLabEx" of HKEY_LOCAL_MACHINE "SOFTWARE\Microsoft\Windows NT\CurrentVersion"
-// (Windows only); a missing label counts as empty.
+// (Windows only; both deliverables); a missing label reads as empty.
+std::string ReadBuildLab();
+
+// ClassifyBuildLab of the running Windows (Windows only).
 int QueryOsArchitecture();

@@ -1,6 +1,6 @@
 #include "install/install_os_kind.h"
 
-#include "install/build_label.h"
+#include "driver/os_architecture.h"
 
 int ClassifyInstallOsKind(const OsVersion& version, const std::function<std::string()>& readBuildLabel) {
     const int kind = ClassifyOsKind(version.ntFamily, version.quickMajor, version.record);
@@ -11,7 +11,7 @@ int ClassifyInstallOsKind(const OsVersion& version, const std::function<std::str
     if (version.record->minor != 0) {
         return kOsOtherNt;
     }
-    return ClassifyBuildLabel(readBuildLabel()) == kBuildX86 ? kInstallVistaX86 : kInstallVistaX64;
+    return ClassifyBuildLab(readBuildLabel()) == kArchX86 ? kInstallVistaX86 : kInstallVistaX64;
 }
 
 bool IsWindows95Family(int installOsKind) {

@@ -28,7 +28,7 @@ public:
 #ifdef KEYVANE_REGISTRY_INSTALLER
     bool Open(HKEY root, const char* path);
 #else
-    bool Open(HKEY root, const char* path, bool write);
+    bool Open(HKEY root, const char* path, bool write = false);
 #endif
     void Close();
 

@@ -11,6 +11,16 @@ namespace {
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\Shell Folders";
 constexpr UINT kClipboardRestoreMs = 500;
 
+// The foreground moves to another program's window a moment after it is
+// asked to; keys typed before then would go to whichever window was in front.
+void WaitForForeground(HWND window) {
+    constexpr DWORD kLongestWaitMs = 500;
+    const DWORD start = ::GetTickCount();
+    while (::GetForegroundWindow() != window && ::IsWindow(window) && ::GetTickCount() - start < kLongestWaitMs) {
+        ::Sleep(5);
+    }
+}
+
 void PressChord(BYTE modifier, BYTE key) {
     const auto modifierScan = static_cast<BYTE>(::MapVirtualKeyA(modifier, 0));
     const auto keyScan = static_cast<BYTE>(::MapVirtualKeyA(key, 0));
@@ -38,6 +48,7 @@ void CTamberView::OnTypeText(UINT id) {
     PutTextOnClipboard(*text);
     ::SetForegroundWindow(m_hWndPrevForeground);
     ::SetActiveWindow(m_hWndPrevForeground);
+    WaitForForeground(m_hWndPrevForeground);
     PressChord(VK_CONTROL, 'V');
     ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }

@@ -16,8 +16,12 @@ constexpr LPARAM kPrevious = 0x09;   // shows "VCDPrev"
 constexpr LPARAM kVolumeUp = 0x0C;
 constexpr LPARAM kMute = 0x01;
 
+// keyvane with no popup up, so that a case sees only the popups it causes.
 KeyvaneProcess& Running(const char* version) {
-    return e2e::SharedKeyvane(version);
+    KeyvaneProcess& keyvane = e2e::SharedKeyvane(version);
+    E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 3000),
+              "earlier popups went");
+    return keyvane;
 }
 
 HWND OnlyPopup(const KeyvaneProcess& keyvane, unsigned timeoutMs) {

@@ -1,5 +1,5 @@
-// A window of the test program, in front of the desktop, holding an edit
-// control that keeps the keyboard focus: where keyvane's typing lands.
+// A window of the test program in front of the desktop, an edit control
+// that has the keyboard focus: where keyvane's typing lands.
 #pragma once
 
 #include <windows.h>
@@ -17,15 +17,12 @@ public:
     TestEditWindow& operator=(const TestEditWindow&) = delete;
 
     HWND Frame() const { return m_frame; }
-    HWND Edit() const { return m_edit; }
-    // Brings the window forward with the focus in the edit control; false if
-    // it did not become the foreground window.
+    // Brings the window forward; false if it did not become the foreground window.
     bool Activate();
     std::string Text() const;
 
 private:
     HWND m_frame = nullptr;
-    HWND m_edit = nullptr;
 };
 
 // Handles this thread's pending messages for about `ms` milliseconds.

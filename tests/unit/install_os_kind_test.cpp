@@ -1,4 +1,3 @@
-#include "install/build_label.h"
 #include "install/install_os_kind.h"
 
 #include <gtest/gtest.h>
@@ -52,15 +51,5 @@ INSTANTIATE_TEST_SUITE_P(
         InstallOsKindCase{"Windows 7 needs no package", {true, 6, OsVersionNumbers{6, 1}}, kX86, 1},
         InstallOsKindCase{"Windows 10", {true, 10, OsVersionNumbers{10, 0}}, kAmd64, 1},
         InstallOsKindCase{"NT without a version record", {true, 6, std::nullopt}, kX86, 1}));
-
-TEST(BuildLabel, TellsTheArchitectureWhateverTheCase) {
-    EXPECT_EQ(ClassifyBuildLabel(kAmd64), kBuildAmd64);
-    EXPECT_EQ(ClassifyBuildLabel(kX86), kBuildX86);
-    EXPECT_EQ(ClassifyBuildLabel("7601.AMD64FRE"), kBuildAmd64);
-    EXPECT_EQ(ClassifyBuildLabel("6000.X86fre"), kBuildX86);
-    EXPECT_EQ(ClassifyBuildLabel("x86 and amd64"), kBuildAmd64);
-    EXPECT_EQ(ClassifyBuildLabel("6000.ia64fre"), kBuildUnknown);
-    EXPECT_EQ(ClassifyBuildLabel(""), kBuildUnknown);
-}
 
 }  // namespace
