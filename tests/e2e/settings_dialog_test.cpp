@@ -3,7 +3,6 @@
 #include "app/os_kind.h"
 #include "settings/keyboard_settings.h"
 #include "settings/settings_store.h"
-#include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
@@ -33,7 +32,7 @@ constexpr char kConfirmedLine[] = "keyvane: keyboard properties confirmed, menu 
 // The label of the open-file dialog's one filter, "executable files".
 constexpr wchar_t kFilterLabel[] = L"\u8FD0\u884C\u6587\u4EF6(*.EXE)";
 
-// Value name (or edit identifier) to text.
+// Name to text: the set by value name, the Setup dialog's paths by row.
 using Texts = std::map<std::string, std::string>;
 
 KeyvaneProcess& Running() {
@@ -73,19 +72,23 @@ public:
     explicit SettingsKey(const Texts& set) : ScratchKey(HKEY_LOCAL_MACHINE, kSettingsKey) {
         Write("InfPATH", REG_SZ, Sz("C:\\Keyvane"));
         for (const auto& [name, text] : set) {
-            name == kMenuEnableValue ? Write(name.c_str(), REG_DWORD, text) : Write(name.c_str(), REG_SZ, Sz(text));
+            const bool isSwitch = name == kMenuEnableValue;
+            Write(name.c_str(), isSwitch ? REG_DWORD : REG_SZ, isSwitch ? text : Sz(text));
         }
     }
 
-    // The set as stored: texts without their NUL, "<missing>" for a missing value.
+    // The set as stored, in the form SetOf gives it: texts without their NUL.
     Texts Set() const {
         Texts set;
-        for (const auto& [name, text] : SetOf("", 0)) {
+        for (const auto& entry : SetOf("", 0)) {
+            const std::string& name = entry.first;
+            const bool isSwitch = name == kMenuEnableValue;
             const std::optional<e2e::RawValue> value = Read(name.c_str());
-            const bool isText = name != kMenuEnableValue;
-            set[name] = !value ? "<missing>" : isText && value->type == REG_SZ ? value->data.substr(0, value->data.size() - 1)
-                        : !isText && value->type == REG_DWORD            ? value->data
-                                                                         : "<wrong type>";
+            if (!value || value->type != (isSwitch ? REG_DWORD : REG_SZ)) {
+                set[name] = "<missing, or of another type>";
+            } else {
+                set[name] = isSwitch ? value->data : value->data.substr(0, value->data.find('\0'));
+            }
         }
         return set;
     }
@@ -107,6 +110,18 @@ void Type(HWND dialog, const Texts& set) {
     }
     const bool checked = set.at(kMenuEnableValue) == Dword(1);
     ::SendMessageA(::GetDlgItem(dialog, kMenuEnableCheck), BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+// The controls that Tab visits, from OK on.
+std::vector<int> TabOrder(HWND dialog) {
+    std::vector<int> order;
+    const HWND first = ::GetDlgItem(dialog, IDOK);
+    HWND control = first;
+    do {
+        order.push_back(::GetDlgCtrlID(control));
+        control = ::GetNextDlgTabItem(dialog, control, FALSE);
+    } while (control != nullptr && control != first && order.size() < 50);
+    return order;
 }
 
 HWND Open(const KeyvaneProcess& keyvane, UINT command, const char* title) {
@@ -207,6 +222,9 @@ E2E_CASE(KeyboardProperties, BothCommandsShowTheStoredSetWithOkFocused) {
         E2E_CHECK(Shown(dialog) == stored, "the stored set, each text in its edit:" + Describe(Shown(dialog)));
         E2E_CHECK(e2e::FocusOf(dialog) == ::GetDlgItem(dialog, IDOK), "OK has the focus");
         E2E_CHECK(::GetWindow(dialog, GW_OWNER) == keyvane.Frame(), "the program's main window owns it");
+        E2E_CHECK((TabOrder(dialog) == std::vector<int>{1, 2, 1001, 1023, 1046, 1047, 1048, 1018, 1019, 1025, 1049,
+                                                        1050, 1051, 1052, 1053, 1054, 1055, 1056, 1057, 1058}),
+                  "Tab goes from OK through Cancel, the snippets, the browse buttons, the shortcuts and the switch");
         if (command == kConfig) {
             e2e::SaveScreenshot(dialog, "keyboard_properties");
         }
@@ -345,6 +363,8 @@ E2E_CASE(Setup, ShowsTheApplicationsPathsAndOkHandsThemOverAndStoresThem) {
     const Texts worked = Paths(defaults.emailPath, defaults.calculatorPath, defaults.mediaPath);
     E2E_CHECK(ShownPaths(dialog) == worked, "the paths worked out at start-up:" + Describe(ShownPaths(dialog)));
     E2E_CHECK(e2e::FocusOf(dialog) == ::GetDlgItem(dialog, IDOK), "Ok has the focus");
+    E2E_CHECK((TabOrder(dialog) == std::vector<int>{1, 2, 1044, 1018, 1041, 1025, 1042, 1043}),
+              "Tab goes from Ok through Cancel and each row's path and browse button");
     E2E_CHECK(::GetWindow(dialog, GW_OWNER) == keyvane.Frame(), "the program's main window owns it");
     e2e::SaveScreenshot(dialog, "setup");
     const Texts typed = Paths("C:\\Mail\\mail.exe", "C:\\Tools\\calc.exe", "C:\\Player\\play.exe");
