@@ -1,16 +1,18 @@
 #include "settings/browse_program.h"
 
+#include "settings/keyboard_prop_fields.h"
+
 #include <commdlg.h>
 
 #include <optional>
 
 namespace {
 
-// "Executable files (*.EXE)" in the product's own words. The dialog is asked
-// in Unicode so that the label shows whatever the system's code page is.
+// The filter's label means "executable files". The dialog is asked in
+// Unicode so that the label shows whatever the system's code page is.
 constexpr wchar_t kProgramFilter[] = L"\u8FD0\u884C\u6587\u4EF6(*.EXE)\0*.EXE\0";
 
-// The path in the system's code page, or nothing when a character of it has
+// The text in the system's code page, or nothing when a character of it has
 // no place there.
 std::optional<std::string> AnsiText(const wchar_t* text) {
     BOOL lossy = FALSE;
@@ -24,15 +26,23 @@ std::optional<std::string> AnsiText(const wchar_t* text) {
     return ansi;
 }
 
-// The settings keep 8-bit texts. A path that does not fit the code page is
-// given in its short form, as the system itself gives it to such programs.
-std::optional<std::string> AnsiPath(const wchar_t* path) {
-    if (std::optional<std::string> ansi = AnsiText(path)) {
+bool Storable(const std::optional<std::string>& path) {
+    return path && path->size() <= static_cast<size_t>(kMaxSettingText);
+}
+
+// The settings keep 8-bit texts that must read back. A path that does not fit
+// the code page, or is too long to read back, is given in its short form, as
+// the system itself gives paths to such programs; a path that fits neither
+// way is not taken.
+std::optional<std::string> StorablePath(const wchar_t* path) {
+    std::optional<std::string> ansi = AnsiText(path);
+    if (Storable(ansi)) {
         return ansi;
     }
     wchar_t shortPath[MAX_PATH] = {};
     const DWORD length = ::GetShortPathNameW(path, shortPath, MAX_PATH);
-    return length == 0 || length >= MAX_PATH ? std::nullopt : AnsiText(shortPath);
+    ansi = length == 0 || length >= MAX_PATH ? std::nullopt : AnsiText(shortPath);
+    return Storable(ansi) ? ansi : std::nullopt;
 }
 
 }  // namespace
@@ -58,7 +68,7 @@ void BrowseForProgram(framework::CDialog& dialog, const std::function<void(const
     if (!picked) {
         return;
     }
-    const std::optional<std::string> program = AnsiPath(file);
+    const std::optional<std::string> program = StorablePath(file);
     if (!program) {
         return;
     }

@@ -200,6 +200,7 @@ public:
     ProgramFolder(const ProgramFolder&) = delete;
     ProgramFolder& operator=(const ProgramFolder&) = delete;
 
+    const std::filesystem::path& Path() const { return m_path; }
     // Makes the file and returns its full path.
     std::filesystem::path Add(const std::filesystem::path& name) const {
         std::ofstream(m_path / name) << "MZ";
@@ -443,19 +444,34 @@ E2E_CASE(SettingsDialogs, EditsRefuseA200thCharacter) {
     }
 }
 
-E2E_CASE(KeyboardProperties, AProgramNamedOutsideTheCodePageIsKeptByItsShortPath) {
+E2E_CASE(KeyboardProperties, ProgramsThatWouldNotReadBackAreKeptByTheirShortPaths) {
     KeyvaneProcess& keyvane = Running();
     const e2e::DialogsClosedAtEnd closer(keyvane);
     const SettingsKey key(SetOf("stored ", 1));
     const ProgramFolder folder;
     E2E_CHECK(::GetACP() != CP_UTF8, "the system's code page is not UTF-8");
-    // Omega has no place in a Western code page.
-    const std::filesystem::path program = folder.Add(L"\u03A9mega.exe");
+    const std::wstring longName(50, L'x');
+    std::filesystem::create_directories(folder.Path() / longName / longName / longName);
+    const struct {
+        const char* what;
+        std::filesystem::path program;
+    } picks[] = {// Omega has no place in a Western code page.
+                 {"a name outside the code page", folder.Add(L"\u03A9mega.exe")},
+                 {"a path of more than 199 characters",
+                  folder.Add(std::filesystem::path(longName) / longName / longName / (longName + L".exe"))}};
     const HWND dialog = Open(keyvane, kConfig, kPropertiesTitle);
-    Browse(keyvane, dialog, kBrowsesOfShortcuts[0].buttonId, program);
-    const std::string path = e2e::ItemText(dialog, 1051);
-    E2E_CHECK(!path.empty() && path.find('?') == std::string::npos, "the path is taken, without lost characters: " + path);
-    E2E_CHECK(std::filesystem::equivalent(std::filesystem::path(path), program), path + " names the picked program");
-    E2E_CHECK(e2e::ItemText(dialog, 1050) == std::filesystem::path(path).stem().string(), "its name is its file title");
+    for (const auto& pick : picks) {
+        const std::string what = pick.what;
+        Browse(keyvane, dialog, kBrowsesOfShortcuts[0].buttonId, pick.program);
+        std::string path;
+        E2E_CHECK(e2e::WaitPumping([&] { return !(path = e2e::ItemText(dialog, 1051)).empty(); }, 3000),
+                  what + " is taken");
+        E2E_CHECK(path.size() <= 199 && path.find('?') == std::string::npos, what + " is kept so that it reads back: " + path);
+        E2E_CHECK(std::filesystem::equivalent(std::filesystem::path(path), pick.program),
+                  what + ": " + path + " names the picked program");
+        E2E_CHECK(e2e::ItemText(dialog, 1050) == std::filesystem::path(path).stem().string(),
+                  what + ": its name is its file title");
+        e2e::SetItemText(dialog, 1051, "");
+    }
     Close(keyvane, dialog, IDCANCEL);
 }
