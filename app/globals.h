@@ -1,6 +1,8 @@
 // The program-wide values that several parts read; each is written once.
 #pragma once
 
+#include "app/main_window_title.h"
+
 #include <windows.h>
 
 // The registered window message "KeyCommand" (registered before start-up).
@@ -9,6 +11,3 @@ extern const UINT g_uKeyCommandMsg;
 extern int g_nOsKind;
 // The form view's window, set in its initial update before the poll thread starts.
 extern HWND g_hViewWnd;
-
-// The main frame's title, by which the program recognises its own window.
-constexpr char kMainWindowTitle[] = "Keyvane V1.0.20010401";

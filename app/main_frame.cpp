@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "app/tamber_view.h"
 #include "osd/startup_picture.h"
 #include "res/resource.h"
 
@@ -15,6 +16,7 @@ const framework::MessageMap& CMainFrame::ThisMessageMap() {
     static const framework::MessageEntry entries[] = {
         framework::OnMessage<&CMainFrame::OnCreate>(WM_CREATE),
         framework::OnMessage<&CMainFrame::OnDestroy>(WM_DESTROY),
+        framework::OnMessage<&CMainFrame::OnEndSession>(WM_ENDSESSION),
     };
     static const framework::MessageMap map = framework::MakeMessageMap(&CFrameWnd::ThisMessageMap(), entries);
     return map;
@@ -48,4 +50,12 @@ void CMainFrame::OnDestroy() {
     Default();
     // Others may have tagged the frame with this property; the program itself never sets it.
     ::RemovePropW(m_hWnd, L"一个不易于别的对象");
+}
+
+void CMainFrame::OnEndSession(WPARAM ending, LPARAM) {
+    // Only top-level windows hear that Windows ends the session, and the process
+    // may be gone right after this message.
+    if (ending) {
+        static_cast<CTamberView*>(GetActiveView())->ReleaseShiftLatch();
+    }
 }

@@ -14,6 +14,7 @@ public:
 private:
     int OnCreate(LPCREATESTRUCTA cs);
     void OnDestroy();
+    void OnEndSession(WPARAM ending, LPARAM);
 
     framework::CToolBar m_wndToolBar;
     framework::CStatusBar m_wndStatusBar;

@@ -5,6 +5,7 @@
 #include "app/os_kind.h"
 #include "app/tamber_doc.h"
 #include "app/tamber_view.h"
+#include "dispatch/safe_search_win32.h"
 #include "framework/diagnostics.h"
 #include "osd/startup_picture.h"
 #include "res/resource.h"
@@ -33,6 +34,8 @@ const framework::MessageMap& CTamberApp::ThisMessageMap() {
 }
 
 BOOL CTamberApp::InitInstance() {
+    UseSafeSearchOrder();
+
     // Owned for the whole run and never closed: its existence marks the running instance.
     ::CreateMutexA(nullptr, TRUE, kSingleInstanceMutex);
     if (::GetLastError() == ERROR_ALREADY_EXISTS) {

@@ -110,6 +110,7 @@ void CTamberView::OnQuit() {
     nid.hWnd = m_hWnd;
     nid.uID = kTrayIconId;
     ::Shell_NotifyIconA(NIM_DELETE, &nid);
+    ReleaseShiftLatch();
     framework::Trace("quit");
     ::PostQuitMessage(0);
 }

@@ -18,6 +18,10 @@
 #include <mmsystem.h>
 #include <shellapi.h>
 
+#include <functional>
+
+class CKeyCommandDispatcher;
+
 // The view's timers.
 enum ViewTimer : UINT {
     kTimerVolumeDisplay = 1,
@@ -38,6 +42,9 @@ public:
 
     // Performs the key command in the low byte of `code`.
     void DispatchKeyCommand(UINT code);
+    // Lets go of a Shift the dispatcher holds down; done before the program ends,
+    // so that the user's Shift key does not stay held system-wide.
+    void ReleaseShiftLatch();
 
     // On-screen pictures: replace any popup by the named key picture strip;
     // show the volume level (0-25) 100 ms after the last request.
@@ -80,6 +87,8 @@ private:
     void OnUninstallDriver();
     void SetTrayIcon(BOOL active);
     void ShowVolumeDisplay();
+    // Runs `action` on a dispatcher that works on the view's own state.
+    void RunDispatcher(const std::function<void(CKeyCommandDispatcher&)>& action);
 
     NOTIFYICONDATAA m_nid{};
     CKeybdhook m_keybdhook;

@@ -1,5 +1,10 @@
+#include "app/globals.h"
+#include "app/tamber_app.h"
 #include "app/tamber_view.h"
+#include "dispatch/key_command_dispatcher.h"
 #include "dispatch/key_commands.h"
+#include "dispatch/text_encoding_win32.h"
+#include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
 
 #include <cstdint>
@@ -11,4 +16,25 @@ void CTamberView::DispatchKeyCommand(UINT code) {
         return;
     }
     framework::Trace("command 0x%02X", command);
+    RunDispatcher([command](CKeyCommandDispatcher& dispatcher) { dispatcher.Dispatch(command); });
+}
+
+void CTamberView::ReleaseShiftLatch() {
+    RunDispatcher([](CKeyCommandDispatcher& dispatcher) { dispatcher.ReleaseShiftLatch(); });
+}
+
+void CTamberView::RunDispatcher(const std::function<void(CKeyCommandDispatcher&)>& action) {
+    // The application keeps its paths in the ANSI code page; the dispatcher works in UTF-8.
+    const CTamberApp& app = TheApp();
+    const ProgramPaths paths{Utf8FromAnsi(app.m_strStartPage), Utf8FromAnsi(app.m_strMediaPath),
+                             Utf8FromAnsi(app.m_strCalculatorPath)};
+    DispatcherState state{m_bEjectOpens, m_bShiftLatched != FALSE, static_cast<std::uint32_t>(m_dwVolume),
+                          static_cast<std::uint32_t>(m_bMute)};
+    CWin32Desktop desktop(*this);
+    CKeyCommandDispatcher dispatcher(desktop, g_nOsKind, paths, state);
+    action(dispatcher);
+    m_bEjectOpens = state.bEjectOpens;
+    m_bShiftLatched = state.bShiftLatched ? TRUE : FALSE;
+    m_dwVolume = state.dwVolume;
+    m_bMute = state.bMute;
 }

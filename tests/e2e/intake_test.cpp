@@ -43,13 +43,14 @@ E2E_CASE(Intake, KeyCommandWithNonZeroWParamDoesNothing) {
 
 E2E_CASE(Intake, KeyCommandDispatchesTheLowByte) {
     const auto lines = LinesOf(Running(), g_keyCommand, 0, 0x120);
-    E2E_CHECK(lines.size() == 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x20",
+    // The command's own lines (its picture, for one) follow.
+    E2E_CHECK(lines.size() >= 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x20",
               "icon active, then command 0x20");
 }
 
 E2E_CASE(Intake, KeyLogRecordDispatchesItsTableEntry) {
     const auto lines = LinesOf(Running(), kKeyLogRecord, 0, 0x11D);
-    E2E_CHECK(lines.size() == 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x0D",
+    E2E_CHECK(lines.size() >= 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x0D",
               "icon active, then command 0x0D (volume down)");
 }
 

@@ -1,0 +1,73 @@
+// The key command dispatcher: what each key of the keyboard does, by the
+// Windows version class the program runs on. It decides; the desktop acts.
+#pragma once
+
+#include "dispatch/desktop.h"
+
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// The program paths that keys start, as the application object holds them.
+struct ProgramPaths {
+    std::string strStartPage;
+    std::string strMediaPath;
+    std::string strCalculatorPath;
+};
+
+// What the dispatcher remembers from one command to the next; the view keeps it.
+struct DispatcherState {
+    bool bEjectOpens = true;     // the next eject command opens the CD door
+    bool bShiftLatched = false;  // the dispatcher holds Shift down
+    std::uint32_t dwVolume = 0;  // the last volume read, 0..65535
+    std::uint32_t bMute = 0;     // the last mute state read or written
+};
+
+class CKeyCommandDispatcher {
+public:
+    CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths, DispatcherState& state);
+
+    // Performs the key command in the low byte of `code`; an undefined code does nothing.
+    void Dispatch(std::uint32_t code);
+
+    // Lets go of a Shift the dispatcher holds down, if it holds one.
+    void ReleaseShiftLatch();
+
+private:
+    void Picture(const char* name);
+    void Chord(const std::vector<unsigned>& keys);
+    void PressShift(bool up);
+    // Starts a program file (nothing when there is none); its path is quoted
+    // so that spaces in it cannot make the system start another program.
+    void RunProgramFile(const std::string& path, const std::string& arguments = "");
+    // Brings the first window found of `classNames` forward; false when there is none.
+    bool ActivateFirstOf(std::initializer_list<const char*> classNames);
+    bool OwnWindowInFront();
+
+    void Volume(const char* picture);
+    void Mute();
+    void BrowserKey(const std::vector<unsigned>& chord, const char* picture);
+    void Favourites();
+    void WebSearch();
+    void StopPlayers();
+    void MediaPlayer();
+    void Calculator();
+    void MyComputer();
+    void OfficeProgram(const char* picture, const char* file, const char* fallback);
+    void Calendar();
+    void Eject();
+    void ToggleShiftLatch();
+    void CloseWindow();
+    void NextWindow();
+    void Print();
+    void Messenger();
+    void Scroll(std::uint8_t code);
+    void SoundRecorder();
+    void Gadgets();
+
+    IDesktop& m_desktop;
+    int m_nOsKind;
+    const ProgramPaths& m_paths;
+    DispatcherState& m_state;
+};

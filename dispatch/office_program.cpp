@@ -1,0 +1,31 @@
+#include "dispatch/office_program.h"
+
+namespace {
+
+constexpr int kOfficeVersions[] = {12, 11, 10, 9};
+
+std::string OfficeKey(int version) {
+    return "SOFTWARE\\Microsoft\\Office\\" + std::to_string(version) + ".0";
+}
+
+}  // namespace
+
+std::optional<std::string> FindOfficeProgram(IDesktop& desktop, const std::string& file) {
+    for (const int version : kOfficeVersions) {
+        if (!desktop.MachineKeyExists(OfficeKey(version))) {
+            continue;
+        }
+        // Word's install root serves every Office program of that version. A
+        // version without a readable, non-empty "Path" has nothing to look in:
+        // going on at once keeps the file test out of the current directory.
+        const auto root = desktop.MachineString(OfficeKey(version) + "\\Word\\InstallRoot", "Path");
+        if (!root || root->empty()) {
+            continue;
+        }
+        const std::string path = *root + file;
+        if (desktop.CanReadFile(path)) {
+            return path;
+        }
+    }
+    return std::nullopt;
+}

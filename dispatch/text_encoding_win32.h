@@ -1,0 +1,10 @@
+// Between the dispatcher's UTF-8 texts and the system's: UTF-16 for the wide
+// functions, the ANSI code page for the rest of the program and the A functions.
+#pragma once
+
+#include <string>
+
+std::wstring WideFromUtf8(const std::string& text);
+std::string Utf8FromWide(const std::wstring& text);
+std::string AnsiFromUtf8(const std::string& text);
+std::string Utf8FromAnsi(const std::string& text);

@@ -1,0 +1,27 @@
+// Which Windows releases (by version class, see app/os_kind.h) leave a key's
+// work to the program and which do it themselves.
+#pragma once
+
+#include "app/os_kind.h"
+
+// Windows 95, 98, NT 4 and Vista or later: the program itself sends the
+// browser and player commands.
+constexpr bool ProgramSendsBrowserKeys(int osKind) {
+    return osKind == kOsWin95 || osKind == kOsWin98 || osKind == kOsNt4 || osKind == kOsVista;
+}
+
+// Windows Me, 2000, XP and Vista or later perform the home, favourites and
+// media-player keys themselves and keep the mute state the program reads.
+constexpr bool SystemHandlesMediaKeys(int osKind) {
+    return osKind == kOsWinMe || osKind == kOsWin2000 || osKind == kOsWinXp || osKind == kOsVista;
+}
+
+// Windows Me, XP and Vista or later start the calculator and My Computer themselves.
+constexpr bool SystemStartsAccessories(int osKind) {
+    return osKind == kOsWinMe || osKind == kOsWinXp || osKind == kOsVista;
+}
+
+// Windows Me, 2000 and XP: the volume keys show the level the mixer has.
+constexpr bool ShowsVolumeLevel(int osKind) {
+    return osKind == kOsWinMe || osKind == kOsWin2000 || osKind == kOsWinXp;
+}
