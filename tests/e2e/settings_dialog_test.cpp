@@ -4,6 +4,7 @@
 #include "settings/keyboard_settings.h"
 #include "settings/settings_store.h"
 #include "tests/e2e/dialog_driver.h"
+#include "tests/e2e/dispatch_fixture.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/registry_fixture.h"
@@ -15,7 +16,6 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <memory>
 #include <vector>
 
 using e2e::KeyvaneProcess;
@@ -345,21 +345,18 @@ Texts ShownPaths(HWND dialog) {
                  e2e::ItemText(dialog, kMediaEdit));
 }
 
-// A keyvane of its own: the Setup dialog changes the application's paths until it ends.
-KeyvaneProcess& Fresh(std::unique_ptr<KeyvaneProcess>& keyvane) {
-    keyvane = std::make_unique<KeyvaneProcess>("winxp");
-    E2E_CHECK(keyvane->WaitReady(), "keyvane came up");
-    return *keyvane;
-}
-
 }  // namespace
 
 E2E_CASE(Setup, ShowsTheApplicationsPathsAndOkHandsThemOverAndStoresThem) {
-    std::unique_ptr<KeyvaneProcess> own;
-    KeyvaneProcess& keyvane = Fresh(own);
+    // A keyvane of its own: the paths it is handed hold until it ends. Windows
+    // 2000 leaves the calculator key to the program.
+    const e2e::DispatchSession keyvane("win2k");
     const e2e::DialogsClosedAtEnd closer(keyvane);
     const SettingsKey key(SetOf("stored ", 1));
-    const DefaultPaths defaults = WorkOutDefaultPaths(kOsWinXp);
+    const ProgramFolder folder;
+    const std::string calculatorPath = (folder.Path() / "calc.exe").string();
+    const e2e::PlantedProgram calculator(calculatorPath);
+    const DefaultPaths defaults = WorkOutDefaultPaths(kOsWin2000);
     HWND dialog = Open(keyvane, kSetup, kSetupTitle);
     const Texts worked = Paths(defaults.emailPath, defaults.calculatorPath, defaults.mediaPath);
     E2E_CHECK(ShownPaths(dialog) == worked, "the paths worked out at start-up:" + Describe(ShownPaths(dialog)));
@@ -368,7 +365,7 @@ E2E_CASE(Setup, ShowsTheApplicationsPathsAndOkHandsThemOverAndStoresThem) {
               "Tab goes from Ok through Cancel and each row's path and browse button");
     E2E_CHECK(::GetWindow(dialog, GW_OWNER) == keyvane.Frame(), "the program's main window owns it");
     e2e::SaveScreenshot(dialog, "setup");
-    const Texts typed = Paths("C:\\Mail\\mail.exe", "C:\\Tools\\calc.exe", "C:\\Player\\play.exe");
+    const Texts typed = Paths("C:\\Mail\\mail.exe", calculatorPath, "C:\\Player\\play.exe");
     e2e::SetItemText(dialog, kEmailEdit, typed.at("email"));
     e2e::SetItemText(dialog, kCalculatorEdit, typed.at("calculator"));
     e2e::SetItemText(dialog, kMediaEdit, typed.at("media"));
@@ -378,6 +375,9 @@ E2E_CASE(Setup, ShowsTheApplicationsPathsAndOkHandsThemOverAndStoresThem) {
                                key.Read(kMediaPathValue).value_or(e2e::RawValue{}).data);
     E2E_CHECK(stored == Paths(Sz(typed.at("email")), Sz(typed.at("calculator")), Sz(typed.at("media"))),
               "the paths are stored:" + Describe(stored));
+    const size_t from = keyvane.Mark();
+    keyvane.Press(0x0E);
+    E2E_CHECK(calculator.WaitStarted(from).has_value(), "the calculator key starts the new calculator path at once");
 
     dialog = Open(keyvane, kSetup, kSetupTitle);
     E2E_CHECK(ShownPaths(dialog) == typed, "the application holds the new paths:" + Describe(ShownPaths(dialog)));
