@@ -16,6 +16,37 @@
 #define IDD_TAMBER_FORM 101
 #define IDC_FORM_EDIT 1001
 
+// The Keyboard Properties dialog: the five snippets, the four shortcuts with
+// their browse buttons, names and paths, and the menu switch.
+#define IDD_KEYBOARD_PROP 485
+#define IDC_COMPANY_NAME 1001
+#define IDC_PERSONAL_NAME 1023
+#define IDC_OTHER_TEXT1 1046
+#define IDC_OTHER_TEXT2 1047
+#define IDC_OTHER_TEXT3 1048
+#define IDC_BROWSE_SHORTCUT1 1018
+#define IDC_BROWSE_SHORTCUT2 1019
+#define IDC_BROWSE_SHORTCUT3 1025
+#define IDC_BROWSE_SHORTCUT4 1049
+#define IDC_SHORTCUT1_NAME 1050
+#define IDC_SHORTCUT1_PATH 1051
+#define IDC_SHORTCUT3_NAME 1052
+#define IDC_SHORTCUT2_NAME 1053
+#define IDC_SHORTCUT2_PATH 1054
+#define IDC_SHORTCUT3_PATH 1055
+#define IDC_SHORTCUT4_NAME 1056
+#define IDC_SHORTCUT4_PATH 1057
+#define IDC_MENU_ENABLE 1058
+
+// The Setup dialog: the three program paths, each with its browse button.
+#define IDD_SETUP 164
+#define IDC_CALCULATOR_PATH 1041
+#define IDC_MEDIA_PATH 1042
+#define IDC_BROWSE_MEDIA 1043
+#define IDC_EMAIL_PATH 1044
+#define IDC_BROWSE_EMAIL 1018
+#define IDC_BROWSE_CALCULATOR 1025
+
 // The tray menu ("Right Popup") and the user menu ("MidPopup").
 #define IDR_TRAY_MENU 135
 #define IDR_USER_MENU 486

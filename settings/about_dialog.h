@@ -12,5 +12,7 @@ protected:
     BOOL OnInitDialog() override;
 
 private:
+    void FitToPicture();
+
     framework::CBitmapButton m_btnOK;
 };

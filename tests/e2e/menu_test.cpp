@@ -1,5 +1,6 @@
 // The tray menu, the user menu and the user-menu commands, seen from outside.
 #include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/test_window.h"
@@ -8,6 +9,7 @@
 #include <vector>
 
 using e2e::KeyvaneProcess;
+using e2e::Press;
 
 namespace {
 
@@ -36,35 +38,13 @@ HWND OpenMenu(const KeyvaneProcess& keyvane) {
     return nullptr;
 }
 
-void Press(BYTE key) {
-    ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), 0, 0);
-    ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
-}
-
-// keyvane's open dialog box (the About box here), if any.
-HWND OpenDialog(const KeyvaneProcess& keyvane) {
-    for (HWND dialog = ::FindWindowExA(nullptr, nullptr, "#32770", nullptr); dialog != nullptr;
-         dialog = ::FindWindowExA(nullptr, dialog, "#32770", nullptr)) {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(dialog, &pid);
-        if (pid == keyvane.Pid() && ::IsWindowVisible(dialog)) {
-            return dialog;
-        }
-    }
-    return nullptr;
-}
-
 // Waits for the About box, checks it is the captionless one, and closes it with Escape.
 bool AboutBoxShownAndClosed(const KeyvaneProcess& keyvane) {
-    HWND about = nullptr;
-    if (!e2e::WaitPumping([&] { return (about = OpenDialog(keyvane)) != nullptr; }, 3000) ||
-        (::GetWindowLongA(about, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
+    const HWND about = e2e::WaitForDialog(keyvane, nullptr);
+    if (about == nullptr || (::GetWindowLongA(about, GWL_STYLE) & WS_CAPTION) == WS_CAPTION) {
         return false;
     }
-    ::SetForegroundWindow(about);
-    e2e::WaitPumping([&] { return ::GetForegroundWindow() == about; }, 2000);
-    Press(VK_ESCAPE);
-    return e2e::WaitPumping([&] { return !::IsWindow(about); }, 3000);
+    return e2e::ClosedByKey(about, VK_ESCAPE);
 }
 
 bool MenuOpens(const KeyvaneProcess& keyvane, size_t from, const char* line) {

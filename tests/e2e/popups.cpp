@@ -25,17 +25,6 @@ BOOL CALLBACK CollectPopup(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
-// The generated pictures, seen through Wine's drive Z: (the root of the Linux side).
-std::string PicturePath(const std::string& file) {
-    std::string path = std::string("Z:") + KEYVANE_PICTURES_DIR + "/" + file;
-    for (char& c : path) {
-        if (c == '/') {
-            c = '\\';
-        }
-    }
-    return path;
-}
-
 const BmpImage& Strip(const std::string& file) {
     static std::map<std::string, BmpImage> strips;
     auto found = strips.find(file);
@@ -46,6 +35,16 @@ const BmpImage& Strip(const std::string& file) {
 }
 
 }  // namespace
+
+std::string PicturePath(const std::string& file) {
+    std::string path = std::string("Z:") + KEYVANE_PICTURES_DIR + "/" + file;
+    for (char& c : path) {
+        if (c == '/') {
+            c = '\\';
+        }
+    }
+    return path;
+}
 
 std::vector<HWND> FindPopups(DWORD pid, HWND frame) {
     PopupSearch search{pid, frame, {}};

@@ -9,6 +9,9 @@
 
 namespace e2e {
 
+// A generated picture ("OKF.bmp"), seen through Wine's drive Z: (the root of the Linux side).
+std::string PicturePath(const std::string& file);
+
 // Visible top-level tool windows of the process other than its frame: the
 // key and volume popups and the start-up picture.
 std::vector<HWND> FindPopups(DWORD pid, HWND frame);

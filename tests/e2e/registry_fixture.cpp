@@ -16,9 +16,12 @@ LONG SetValue(HKEY root, const std::string& path, const char* name, DWORD type, 
 }  // namespace
 
 bool DeleteKeyTree(HKEY root, const std::string& path) {
-    const LONG result = ::RegDeleteTreeA(root, path.c_str());
-    return (result == ERROR_SUCCESS && ::RegDeleteKeyA(root, path.c_str()) == ERROR_SUCCESS) ||
-           result == ERROR_FILE_NOT_FOUND;
+    // Wine's tree delete takes the key itself along; a system that leaves the
+    // emptied key behind has it deleted here.
+    if (::RegDeleteTreeA(root, path.c_str()) == ERROR_SUCCESS) {
+        ::RegDeleteKeyA(root, path.c_str());
+    }
+    return !KeyExists(root, path);
 }
 
 bool KeyExists(HKEY root, const std::string& path) {

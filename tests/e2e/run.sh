@@ -13,7 +13,14 @@ wine_prefix_ready
 export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv="
 # A desktop left from an earlier run would be reused and hide every window.
 wineserver -k 2>/dev/null || true
+# Cases save pictures of the dialogs they show, as BMP; a reviewer gets PNG.
+shots="$build/screenshots"
+rm -rf "$shots"
 status=0
 xvfb-run -a -s "-screen 0 1024x768x24" wine "$build/keyvane_e2e.exe" "$@" || status=$?
 wineserver -k 2>/dev/null || true
+for shot in "$shots"/*.bmp; do
+    [ -e "$shot" ] || continue
+    convert "$shot" "${shot%.bmp}.png" && rm "$shot" && echo "screenshot: ${shot%.bmp}.png"
+done
 exit "$status"

@@ -1,0 +1,77 @@
+#include "settings/browse_program.h"
+
+#include "settings/keyboard_prop_fields.h"
+
+#include <commdlg.h>
+
+#include <optional>
+
+namespace {
+
+// The filter's label means "executable files". The dialog is asked in
+// Unicode so that the label shows whatever the system's code page is.
+constexpr wchar_t kProgramFilter[] = L"\u8FD0\u884C\u6587\u4EF6(*.EXE)\0*.EXE\0";
+
+// The text in the system's code page, or nothing when a character of it has
+// no place there.
+std::optional<std::string> AnsiText(const wchar_t* text) {
+    BOOL lossy = FALSE;
+    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, &lossy);
+    if (size == 0 || lossy) {
+        return std::nullopt;
+    }
+    std::string ansi(static_cast<size_t>(size), '\0');
+    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, ansi.data(), size, nullptr, nullptr);
+    ansi.pop_back();
+    return ansi;
+}
+
+bool Storable(const std::optional<std::string>& path) {
+    return path && path->size() <= static_cast<size_t>(kMaxSettingText);
+}
+
+// The settings keep 8-bit texts that must read back. A path that does not fit
+// the code page, or is too long to read back, is given in its short form, as
+// the system itself gives paths to such programs; a path that fits neither
+// way is not taken.
+std::optional<std::string> StorablePath(const wchar_t* path) {
+    std::optional<std::string> ansi = AnsiText(path);
+    if (Storable(ansi)) {
+        return ansi;
+    }
+    wchar_t shortPath[MAX_PATH] = {};
+    const DWORD length = ::GetShortPathNameW(path, shortPath, MAX_PATH);
+    ansi = length == 0 || length >= MAX_PATH ? std::nullopt : AnsiText(shortPath);
+    return Storable(ansi) ? ansi : std::nullopt;
+}
+
+}  // namespace
+
+void BrowseForProgram(framework::CDialog& dialog, const std::function<void(const std::string&)>& fill) {
+    wchar_t file[MAX_PATH] = {};
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = dialog.m_hWnd;
+    ofn.lpstrFilter = kProgramFilter;
+    ofn.lpstrFile = file;
+    ofn.nMaxFile = MAX_PATH;
+    ofn.Flags = OFN_HIDEREADONLY | OFN_FILEMUSTEXIST;
+    // The dialog leaves the folder it ended in as the current one, which would
+    // keep the user from removing or renaming that folder for as long as the
+    // program runs; the program's own current folder is put back.
+    wchar_t current[MAX_PATH] = {};
+    const DWORD currentLength = ::GetCurrentDirectoryW(MAX_PATH, current);
+    const BOOL picked = ::GetOpenFileNameW(&ofn);
+    if (currentLength > 0 && currentLength < MAX_PATH) {
+        ::SetCurrentDirectoryW(current);
+    }
+    if (!picked) {
+        return;
+    }
+    const std::optional<std::string> program = StorablePath(file);
+    if (!program) {
+        return;
+    }
+    fill(*program);
+    dialog.UpdateData(FALSE);
+}

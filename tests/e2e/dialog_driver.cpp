@@ -1,0 +1,189 @@
+#include "tests/e2e/dialog_driver.h"
+
+#include "tests/e2e/e2e.h"
+#include "tests/e2e/test_window.h"
+
+#include <fstream>
+#include <utility>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+constexpr char kDialogClass[] = "#32770";
+
+// keyvane's visible dialog boxes, in the order the system lists them.
+std::vector<HWND> Dialogs(const KeyvaneProcess& keyvane, const char* title) {
+    std::vector<HWND> found;
+    for (HWND dialog = ::FindWindowExA(nullptr, nullptr, kDialogClass, title); dialog != nullptr;
+         dialog = ::FindWindowExA(nullptr, dialog, kDialogClass, title)) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(dialog, &pid);
+        if (pid == keyvane.Pid() && ::IsWindowVisible(dialog)) {
+            found.push_back(dialog);
+        }
+    }
+    return found;
+}
+
+bool OwnsOneOf(HWND owner, const std::vector<HWND>& windows) {
+    for (HWND window : windows) {
+        if (::GetWindow(window, GW_OWNER) == owner) {
+            return true;
+        }
+    }
+    return false;
+}
+
+}  // namespace
+
+void Press(BYTE key) {
+    ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), 0, 0);
+    ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
+}
+
+HWND FindDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner) {
+    for (HWND dialog : Dialogs(keyvane, title)) {
+        if (owner == nullptr || ::GetWindow(dialog, GW_OWNER) == owner) {
+            return dialog;
+        }
+    }
+    return nullptr;
+}
+
+HWND WaitForDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner, unsigned timeoutMs) {
+    HWND dialog = nullptr;
+    WaitPumping([&] { return (dialog = FindDialog(keyvane, title, owner)) != nullptr; }, timeoutMs);
+    return dialog;
+}
+
+bool WaitClosed(HWND window, unsigned timeoutMs) {
+    // Wine's dialog loop may destroy an ended dialog only at its next message;
+    // it is hidden at once.
+    return WaitPumping([&] { return !::IsWindow(window) || !::IsWindowVisible(window); }, timeoutMs);
+}
+
+std::string ItemText(HWND dialog, int id) {
+    char text[1024] = {};
+    ::GetDlgItemTextA(dialog, id, text, sizeof text);
+    return text;
+}
+
+void SetItemText(HWND dialog, int id, const std::string& text) {
+    ::SetDlgItemTextA(dialog, id, text.c_str());
+}
+
+void ClickButton(HWND dialog, int id) {
+    ::PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(::GetDlgItem(dialog, id)));
+}
+
+bool ClosedByKey(HWND dialog, BYTE key) {
+    ::SetForegroundWindow(dialog);
+    WaitPumping([&] { return ::GetForegroundWindow() == dialog; }, 2000);
+    Press(key);
+    return WaitClosed(dialog);
+}
+
+HWND FocusOf(HWND window) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    return ::GetGUIThreadInfo(::GetWindowThreadProcessId(window, nullptr), &info) ? info.hwndFocus : nullptr;
+}
+
+DialogsClosedAtEnd::~DialogsClosedAtEnd() {
+    for (int round = 0; round < 5; ++round) {
+        const std::vector<HWND> open = Dialogs(m_keyvane, nullptr);
+        if (open.empty()) {
+            return;
+        }
+        for (HWND dialog : open) {
+            if (!OwnsOneOf(dialog, open)) {
+                ::PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+                WaitClosed(dialog);
+            }
+        }
+    }
+}
+
+BmpImage CaptureScreen(const RECT& rect) {
+    BmpImage image;
+    image.width = rect.right - rect.left;
+    image.height = rect.bottom - rect.top;
+    image.bitsPerPixel = 32;
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = image.width;
+    header.biHeight = -image.height;  // top-down, row by row as BmpImage keeps them
+    header.biPlanes = 1;
+    header.biBitCount = 32;
+    header.biCompression = BI_RGB;
+    void* bits = nullptr;
+    const HDC screen = ::GetDC(nullptr);
+    const HBITMAP bitmap =
+        ::CreateDIBSection(screen, reinterpret_cast<BITMAPINFO*>(&header), DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = ::CreateCompatibleDC(screen);
+    const HGDIOBJ previous = ::SelectObject(memory, bitmap);
+    ::BitBlt(memory, 0, 0, image.width, image.height, screen, rect.left, rect.top, SRCCOPY);
+    ::GdiFlush();
+    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    for (int i = 0; i < image.width * image.height; ++i) {
+        image.pixels.push_back(pixels[i] & 0xFFFFFF);
+    }
+    ::SelectObject(memory, previous);
+    ::DeleteDC(memory);
+    ::DeleteObject(bitmap);
+    ::ReleaseDC(nullptr, screen);
+    return image;
+}
+
+void SaveScreenshot(HWND window, const std::string& name) {
+    ::RedrawWindow(window, nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RECT rect{};
+    ::GetWindowRect(window, &rect);
+    // A window that has just come up is still being drawn: take the picture
+    // once two looks a moment apart agree.
+    BmpImage image = CaptureScreen(rect);
+    WaitPumping(
+        [&] {
+            PumpMessages(100);
+            BmpImage next = CaptureScreen(rect);
+            const bool settled = next.pixels == image.pixels;
+            image = std::move(next);
+            return settled;
+        },
+        3000);
+    const int rowSize = (image.width * 3 + 3) / 4 * 4;
+    std::string rows;
+    for (int y = image.height - 1; y >= 0; --y) {
+        std::string row(static_cast<size_t>(rowSize), '\0');
+        for (int x = 0; x < image.width; ++x) {
+            const std::uint32_t pixel = image.At(x, y);
+            row[x * 3] = static_cast<char>(pixel & 0xFF);
+            row[x * 3 + 1] = static_cast<char>((pixel >> 8) & 0xFF);
+            row[x * 3 + 2] = static_cast<char>((pixel >> 16) & 0xFF);
+        }
+        rows += row;
+    }
+    BITMAPINFOHEADER header{};
+    header.biSize = sizeof header;
+    header.biWidth = image.width;
+    header.biHeight = image.height;
+    header.biPlanes = 1;
+    header.biBitCount = 24;
+    header.biCompression = BI_RGB;
+    BITMAPFILEHEADER file{};
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof header;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + rows.size());
+    const std::string folder = TestDirectory() + "screenshots\\";
+    ::CreateDirectoryA(folder.c_str(), nullptr);
+    std::ofstream out(folder + name + ".bmp", std::ios::binary);
+    out.write(reinterpret_cast<const char*>(&file), sizeof file);
+    out.write(reinterpret_cast<const char*>(&header), sizeof header);
+    out.write(rows.data(), static_cast<std::streamsize>(rows.size()));
+    E2E_CHECK(out.good(), "the screenshot " + name + " was written");
+}
+
+}  // namespace e2e

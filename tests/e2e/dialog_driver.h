@@ -1,0 +1,54 @@
+// Driving keyvane's dialog boxes from outside: finding them, reading and
+// typing into their controls, pressing their buttons, and saving a picture of
+// them for a reviewer.
+#pragma once
+
+#include "tests/e2e/keyvane_process.h"
+#include "tests/support/bmp_reader.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace e2e {
+
+// Presses and lets go of a key, for the window in front.
+void Press(BYTE key);
+
+// keyvane's visible dialog box with this title (any dialog box when null) and,
+// when given, this owner; null when there is none.
+HWND FindDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner = nullptr);
+// Waits for it; null after the timeout.
+HWND WaitForDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner = nullptr, unsigned timeoutMs = 5000);
+bool WaitClosed(HWND window, unsigned timeoutMs = 5000);
+
+std::string ItemText(HWND dialog, int id);
+void SetItemText(HWND dialog, int id, const std::string& text);
+// What a click on the button tells the dialog.
+void ClickButton(HWND dialog, int id);
+// Brings the dialog forward, presses the key and waits for the dialog to close.
+bool ClosedByKey(HWND dialog, BYTE key);
+// The window that has the keyboard focus in the window's thread.
+HWND FocusOf(HWND window);
+
+// Cancels every dialog box keyvane still shows when a case ends, innermost
+// first, so that a failed case leaves the shared keyvane free for the next.
+class DialogsClosedAtEnd {
+public:
+    explicit DialogsClosedAtEnd(const KeyvaneProcess& keyvane) : m_keyvane(keyvane) {}
+    ~DialogsClosedAtEnd();
+    DialogsClosedAtEnd(const DialogsClosedAtEnd&) = delete;
+    DialogsClosedAtEnd& operator=(const DialogsClosedAtEnd&) = delete;
+
+private:
+    const KeyvaneProcess& m_keyvane;
+};
+
+// What the screen shows in the rectangle.
+BmpImage CaptureScreen(const RECT& rect);
+
+// Saves what the screen shows of the window as screenshots\NAME.bmp beside
+// the test program, where the test command turns it into a PNG.
+void SaveScreenshot(HWND window, const std::string& name);
+
+}  // namespace e2e
