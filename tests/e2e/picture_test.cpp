@@ -36,6 +36,16 @@ HWND OnlyPopup(const KeyvaneProcess& keyvane, unsigned timeoutMs) {
     return popup;
 }
 
+// The popup is cut to its frame, then sized to it: wait for the second step too.
+bool TakesSize(HWND popup, LONG width, LONG height) {
+    return e2e::WaitFor(
+        [&] {
+            const RECT rect = e2e::WindowRect(popup);
+            return rect.right - rect.left == width && rect.bottom - rect.top == height;
+        },
+        500);
+}
+
 bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
     HRGN expected = e2e::ExpectedFrameRegion(strip, frame);
     const bool shown = e2e::WaitFor([&] { return e2e::RegionEquals(popup, expected); }, timeoutMs);
@@ -69,6 +79,7 @@ E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
     const HWND popup = OnlyPopup(keyvane, 2000);
     E2E_CHECK(popup != nullptr, "one popup appeared");
     E2E_CHECK(ShowsFrame(popup, "VCDPLAY.bmp", 0, 1000), "the popup is cut to frame 0");
+    E2E_CHECK(TakesSize(popup, 32, 32), "the popup took the frame's size");
     const RECT rect = e2e::WindowRect(popup);
     const int cx = ::GetSystemMetrics(SM_CXFULLSCREEN);
     const int cy = ::GetSystemMetrics(SM_CYFULLSCREEN);
@@ -112,6 +123,7 @@ E2E_CASE(Pictures, VolumeKeysShowOneLevelPopupKeptUpByFurtherKeys) {
     E2E_CHECK(shown >= 90 && shown < 600, "shown about 120 ms after the last key, was " + std::to_string(shown));
     // No mixer here: the level stays at the defined start, 0.
     E2E_CHECK(ShowsFrame(popup, "VOLUME.bmp", 0, 1000), "the popup shows level 0");
+    E2E_CHECK(TakesSize(popup, 96, 32), "the popup took the frame's size");
     const RECT rect = e2e::WindowRect(popup);
     E2E_CHECK_EQ(rect.left, static_cast<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - 110), "left");
     E2E_CHECK_EQ(rect.top, static_cast<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - 30), "top");
