@@ -1,5 +1,6 @@
 // Stands in for a program that keyvane starts: it reports on the diagnostics
-// channel where it was started from and with which command line, and ends.
+// channel where it was started from, with which command line and in which
+// current folder, and ends.
 #include <windows.h>
 
 #include <string>
@@ -9,5 +10,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     ::GetModuleFileNameA(nullptr, path, sizeof path);
     const std::string line = std::string("stub started ") + path + " with " + ::GetCommandLineA() + "\n";
     ::OutputDebugStringA(line.c_str());
+    char folder[MAX_PATH] = {};
+    ::GetCurrentDirectoryA(sizeof folder, folder);
+    ::OutputDebugStringA((std::string("stub current folder ") + folder + "\n").c_str());
     return 0;
 }
