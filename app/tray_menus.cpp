@@ -3,6 +3,8 @@
 #include "app/globals.h"
 #include "app/key_intake.h"
 #include "app/tamber_view.h"
+#include "dispatch/key_chord.h"
+#include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
 #include "framework/frame_wnd.h"
 #include "framework/win_app.h"
@@ -36,12 +38,6 @@ private:
 // top-level frame to the front, which is what every release does.
 void BringViewForward(HWND view) {
     ::SetForegroundWindow(::GetAncestor(view, GA_ROOT));
-}
-
-void PressKey(BYTE key) {
-    const auto scan = static_cast<BYTE>(::MapVirtualKeyA(key, 0));
-    ::keybd_event(key, scan, 0, 0);
-    ::keybd_event(key, scan, KEYEVENTF_KEYUP, 0);
 }
 
 }  // namespace
@@ -109,7 +105,8 @@ void CTamberView::ShowUserMenu() {
     ::GetWindowTextA(foreground, title, sizeof title);
     if (std::strcmp(title, kMainWindowTitle) == 0) {
         // One of our own menus is open: a second request chooses its highlighted item.
-        PressKey(VK_RETURN);
+        CWin32Desktop desktop(*this);
+        SendKeyChord(desktop, {VK_RETURN});
         return;
     }
     const LoadedMenu menu(IDR_USER_MENU);

@@ -2,6 +2,8 @@
 // in front, open a personal shell folder, launch a stored shortcut. Each reads
 // its value afresh, so what the Keyboard Properties dialog saved is what runs.
 #include "app/tamber_view.h"
+#include "dispatch/key_chord.h"
+#include "dispatch/win32_desktop.h"
 #include "settings/settings_store.h"
 #include "settings/shortcut_target.h"
 #include "settings/user_menu_values.h"
@@ -19,15 +21,6 @@ void WaitForForeground(HWND window) {
     while (::GetForegroundWindow() != window && ::IsWindow(window) && ::GetTickCount() - start < kLongestWaitMs) {
         ::Sleep(5);
     }
-}
-
-void PressChord(BYTE modifier, BYTE key) {
-    const auto modifierScan = static_cast<BYTE>(::MapVirtualKeyA(modifier, 0));
-    const auto keyScan = static_cast<BYTE>(::MapVirtualKeyA(key, 0));
-    ::keybd_event(modifier, modifierScan, 0, 0);
-    ::keybd_event(key, keyScan, 0, 0);
-    ::keybd_event(key, keyScan, KEYEVENTF_KEYUP, 0);
-    ::keybd_event(modifier, modifierScan, KEYEVENTF_KEYUP, 0);
 }
 
 // Opens an address as it is, or starts a program with its parameters in its own folder.
@@ -49,7 +42,8 @@ void CTamberView::OnTypeText(UINT id) {
     ::SetForegroundWindow(m_hWndPrevForeground);
     ::SetActiveWindow(m_hWndPrevForeground);
     WaitForForeground(m_hWndPrevForeground);
-    PressChord(VK_CONTROL, 'V');
+    CWin32Desktop desktop(*this);
+    SendKeyChord(desktop, {VK_CONTROL, 'V'});
     ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }
 
