@@ -1,7 +1,12 @@
 #include "app/tamber_view.h"
-#include "framework/diagnostics.h"
+#include "driver/driver_package.h"
+#include "driver/program_directory.h"
+#include "driver/run_and_wait_win32.h"
 
-// Removing the driver package comes with the keyboard detection.
+// Removes the package only, as asked; the user-interface thread waits while
+// the uninstaller works.
 void CTamberView::OnUninstallDriver() {
-    framework::Trace("uninstall driver requested");
+    if (const std::optional<DriverPackage> package = DriverPackageIn(GetProgramDirectory())) {
+        RunAndWait(package->uninstallCommand);
+    }
 }

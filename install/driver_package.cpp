@@ -1,27 +1,9 @@
 #include "install/install_steps.h"
 
+#include "driver/run_and_wait_win32.h"
+
 #include <windows.h>
 #include <shellapi.h>
-
-namespace {
-
-// Runs a command line in "C:\", shown normally, until it ends.
-void RunAndWait(std::string commandLine) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, "C:\\", &startup,
-                          &process)) {
-        return;
-    }
-    ::WaitForSingleObject(process.hProcess, INFINITE);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-}
-
-}  // namespace
 
 void SetUpDriverPackage(const InstallPlan& plan) {
     for (const std::string& parameters : plan.packageCopies) {

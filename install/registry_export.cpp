@@ -1,7 +1,7 @@
 // The export that the product's setup program calls.
+#include "driver/program_directory.h"
 #include "install/install_os_kind.h"
 #include "install/install_steps.h"
-#include "install/program_directory.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "install/program_directory.h"
+#include "driver/program_directory.h"
 
 #include <windows.h>
 
@@ -7,8 +7,7 @@ std::string GetProgramDirectory() {
     const DWORD length = ::GetModuleFileNameA(nullptr, path, sizeof path);
     // A path that fills the buffer has been cut short.
     if (length == 0 || length >= sizeof path) {
-        return "false";
+        return ProgramDirectoryOf(std::nullopt);
     }
-    const std::string file(path, length);
-    return file.substr(0, file.rfind('\\') + 1);
+    return ProgramDirectoryOf(std::string(path, length));
 }

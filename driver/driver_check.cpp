@@ -1,0 +1,25 @@
+#include "driver/driver_check.h"
+
+bool LacksFilterDriver(const KeyboardInstance& instance) {
+    return instance.firstLowerFilter != kFilterDriver && instance.configFlags == 0u;
+}
+
+void RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack) {
+    holdBack.ForgetExpired(devices.NowMs());
+    for (int index = 0; index < kMaxKeyboardInstances; ++index) {
+        const std::optional<KeyboardInstance> instance = devices.ReadInstance(index);
+        if (!instance) {
+            return;
+        }
+        if (!LacksFilterDriver(*instance) || holdBack.HoldsBack(instance->name, devices.NowMs())) {
+            continue;
+        }
+        // One installer at a time: a second would fight the first over the package.
+        if (!devices.InstallerExists() || devices.InstallerWindowOpen()) {
+            continue;
+        }
+        devices.Reinstall(*instance);
+        // Counted from the attempt's end: the user may sit on the wizard a while.
+        holdBack.Attempted(instance->name, devices.NowMs());
+    }
+}
