@@ -8,8 +8,8 @@ namespace {
 constexpr UINT_PTR kWatchdogTimer = 1;
 constexpr UINT kWatchdogPeriodMs = 1000;
 
-// Ctrl+Alt+Space asks for the user menu: free in common programs, on every
-// keyboard, and with no character behind it on any layout's AltGr.
+// Ctrl+Alt+Space asks for the user menu: on every keyboard, and left free by
+// the common programs.
 constexpr int kUserMenuHotKey = 1;
 constexpr UINT kUserMenuHotKeyModifiers = MOD_CONTROL | MOD_ALT;
 constexpr UINT kUserMenuHotKeyKey = VK_SPACE;

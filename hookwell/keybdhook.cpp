@@ -7,6 +7,8 @@
 
 #include <process.h>
 
+#include <exception>
+
 namespace {
 
 // The object's end waits this long for the thread to go.
@@ -20,8 +22,7 @@ struct ThreadStart {
 // Everything the thread uses lives on its own stack, so that it can outlive
 // the object, should the object's end stop waiting for it. Nothing here
 // waits for another thread.
-unsigned __stdcall HookThread(void* param) {
-    const ThreadStart start = *static_cast<const ThreadStart*>(param);
+void RunHookThread(const ThreadStart& start) {
     // The thread's message queue exists from here on; WM_QUIT ends it.
     MSG msg;
     ::PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
@@ -32,6 +33,16 @@ unsigned __stdcall HookThread(void* param) {
     ::SetEvent(start.ready);
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);
+    }
+}
+
+unsigned __stdcall HookThread(void* param) {
+    const ThreadStart start = *static_cast<const ThreadStart*>(param);
+    try {
+        RunHookThread(start);
+    } catch (const std::exception& e) {
+        // The keys still come by the key log; the program runs on.
+        framework::Trace("hook thread failed: %s", e.what());
     }
     return 0;
 }
@@ -56,10 +67,13 @@ bool CKeybdhook::Start(HWND view) {
     unsigned threadId = 0;
     m_hThread = reinterpret_cast<HANDLE>(::_beginthreadex(nullptr, 0, &HookThread, &start, 0, &threadId));
     m_dwThreadId = threadId;
-    // The thread's start does not wait for this thread, so the wait ends.
-    // It also keeps the two threads from making windows at the same time: the
-    // framework registers its window classes without a lock.
-    const bool ready = m_hThread != nullptr && ::WaitForSingleObject(start.ready, INFINITE) == WAIT_OBJECT_0;
+    // The thread's start waits for no other thread, so this wait ends: the
+    // thread is ready, or it has ended. It also keeps the two threads from
+    // making windows at the same time, as the framework registers its window
+    // classes without a lock.
+    const HANDLE waitFor[] = {start.ready, m_hThread};
+    const bool ready =
+        m_hThread != nullptr && ::WaitForMultipleObjects(2, waitFor, FALSE, INFINITE) == WAIT_OBJECT_0;
     ::CloseHandle(start.ready);
     framework::Trace("hook thread %s", ready ? "started" : "not started");
     return ready;

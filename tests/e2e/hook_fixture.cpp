@@ -1,8 +1,6 @@
 #include "tests/e2e/hook_fixture.h"
 
-#include "settings/keyboard_settings.h"
-
-#include <string>
+#include <windows.h>
 
 namespace e2e {
 
@@ -13,21 +11,6 @@ void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports) {
     }
     const auto size = static_cast<DWORD>(reports.empty() ? 0 : reports.front().size());
     roads.OnHidReports(block.data(), block.size(), size, static_cast<DWORD>(reports.size()), ::GetTickCount());
-}
-
-MenuSwitch::MenuSwitch(DWORD menuEnable) : m_value(HKEY_LOCAL_MACHINE, kSettingsKey, kMenuEnableValue) {
-    WriteRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, kMenuEnableValue, REG_DWORD,
-                  std::string(reinterpret_cast<const char*>(&menuEnable), sizeof menuEnable));
-}
-
-void PressUserMenuHotKey() {
-    const BYTE keys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
-    for (BYTE key : keys) {
-        ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)), 0, 0);
-    }
-    for (int i = 2; i >= 0; --i) {
-        ::keybd_event(keys[i], static_cast<BYTE>(::MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
-    }
 }
 
 }  // namespace e2e

@@ -3,11 +3,9 @@
 // through the key roads, the function the WM_INPUT handler calls, from this
 // program to the running keyvane's view.
 #include "tests/e2e/debug_monitor.h"
-#include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/hook_fixture.h"
 #include "tests/e2e/keyvane_process.h"
-#include "tests/e2e/test_window.h"
 
 #include <string>
 #include <vector>
@@ -23,8 +21,6 @@ const ReportBytes kMute = {0x01, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00};
 const ReportBytes kPlay = {0x01, 0x00, 0x00, 0x00, 0x00, 0x08, 0x00};
 const ReportBytes kNext = {0x01, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00};
 const ReportBytes kMultimediaReleased = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
-const ReportBytes kMenuKey = {0x00, 0x00, 0x75, 0x00, 0x00, 0x00, 0x00, 0x00};
-const ReportBytes kKeysReleased = {0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00};
 
 KeyvaneProcess& Running() {
     return e2e::SharedKeyvane("vista");
@@ -59,18 +55,14 @@ E2E_CASE(HookReports, KeysReachTheViewByTheirReportCodes) {
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: picture VOLINC 32", 0) >= 0, "volume up showed its picture");
 }
 
-E2E_CASE(HookReports, ReportsOfNoKeyDispatchNothing) {
+E2E_CASE(HookReports, BlocksTheirBytesCannotHoldArePassedOver) {
     KeyvaneProcess& keyvane = Running();
     CKeyRoads roads(keyvane.View());
     const size_t from = keyvane.Mark();
-    FeedReports(roads, {{0x01, 0x0C, 0x00, 0x00, 0x00, 0x00, 0x00}});        // two keys at once
-    FeedReports(roads, {{0x01, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}});  // a byte too many
-    FeedReports(roads, {{0x02, 0x08, 0x00, 0x00, 0x00, 0x00, 0x00}});        // another report
-    FeedReports(roads, {kKeysReleased});
-    FeedReports(roads, {kMultimediaReleased});
-    // A block whose count the bytes cannot hold is passed over whole.
-    const ReportBytes block = kVolumeUp;
-    roads.OnHidReports(block.data(), block.size(), static_cast<DWORD>(block.size()), 0x10000, ::GetTickCount());
+    const DWORD now = ::GetTickCount();
+    // More reports than the bytes hold, and reports of no size at all.
+    roads.OnHidReports(kVolumeUp.data(), kVolumeUp.size(), static_cast<DWORD>(kVolumeUp.size()), 0x10000, now);
+    roads.OnHidReports(kVolumeUp.data(), kVolumeUp.size(), 0, 0xFFFFFFFFu, now);
     FeedReports(roads, {kNext});
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: command 0x0A") >= 0, "the key after them was dispatched");
     E2E_CHECK((LinesStarting(keyvane, from, "keyvane: command ") == std::vector<std::string>{"0x0A"}),
@@ -89,37 +81,4 @@ E2E_CASE(HookReports, KeySeenOnBothRoadsIsDispatchedOnce) {
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: command 0x20") >= 0, "mute, from the hook alone, was dispatched");
     E2E_CHECK((LinesStarting(keyvane, from, "keyvane: command ") == std::vector<std::string>{"0x0C", "0x20"}),
               "volume up once, by its report");
-}
-
-E2E_CASE(HookReports, MenuKeyOpensTheUserMenuWhenSwitchedOn) {
-    KeyvaneProcess& keyvane = Running();
-    e2e::MenuSwitch menuSwitch(1);
-    e2e::TestEditWindow window;
-    E2E_CHECK(window.Activate(), "the test window is in front");
-    CKeyRoads roads(keyvane.View());
-    const size_t from = keyvane.Mark();
-    FeedReports(roads, {kMenuKey, kKeysReleased});
-    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: user menu") >= 0, "the view's timer 4 opened the user menu");
-    E2E_CHECK(e2e::WaitPumping([&] { return e2e::OpenMenu(keyvane) != nullptr; }, 3000), "the menu is open");
-    e2e::Press(VK_ESCAPE);
-    E2E_CHECK(e2e::WaitPumping([&] { return e2e::OpenMenu(keyvane) == nullptr; }, 3000), "the menu closed");
-    const auto lines = LinesStarting(keyvane, from, "keyvane: ");
-    E2E_CHECK(lines.size() >= 3 && (std::vector<std::string>(lines.begin(), lines.begin() + 3) ==
-                                    std::vector<std::string>{"icon active", "no command 0x4D", "user menu"}),
-              "the menu key blinks the icon as a key log record does, its command does nothing, then the menu");
-}
-
-E2E_CASE(HookReports, MenuKeyOpensNothingWhenSwitchedOff) {
-    KeyvaneProcess& keyvane = Running();
-    e2e::MenuSwitch menuSwitch(0);
-    e2e::TestEditWindow window;
-    E2E_CHECK(window.Activate(), "the test window is in front");
-    CKeyRoads roads(keyvane.View());
-    const size_t from = keyvane.Mark();
-    FeedReports(roads, {kMenuKey, kKeysReleased});
-    // What the menu key caused is in before the key that follows it.
-    FeedReports(roads, {kNext});
-    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: command 0x0A") >= 0, "the next key was dispatched");
-    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: user menu", 0) < 0, "no user menu was opened");
-    E2E_CHECK(e2e::OpenMenu(keyvane) == nullptr, "no menu is open");
 }
