@@ -15,7 +15,8 @@
 class COnceOnlyRule {
 public:
     // Both copies of one press come from the same input event, a few
-    // milliseconds apart; two presses of a key are further apart than this.
+    // milliseconds apart. A copy pairs with one copy of the other road only,
+    // so quick presses of one key stay apart all the same.
     static constexpr std::uint32_t kPairingMs = 300;
 
     // A key event the hook saw (`down` false for a release): whether it is a

@@ -1,8 +1,8 @@
-// Raw Input from the keyboard's collections that Windows turns into no key of
-// its own, or not into all of them: the consumer-control collection (the
-// multimedia and office keys) and the system-control collection. Their
-// reports reach the hook thread's window as WM_INPUT, also while another
-// program is in front.
+// Raw Input from the keyboard's collections beside its standard keys: the
+// consumer-control collection (the multimedia and office keys, of which
+// Windows makes virtual keys for some only) and the system-control
+// collection. Their reports reach the hook thread's window as WM_INPUT, also
+// while another program is in front.
 #pragma once
 
 #include "hookwell/key_roads.h"
