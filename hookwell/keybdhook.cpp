@@ -59,6 +59,9 @@ CKeybdhook::~CKeybdhook() {
 }
 
 bool CKeybdhook::Start(HWND view) {
+    if (m_hThread != nullptr) {
+        return true;
+    }
     ThreadStart start{view, ::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
     if (start.ready == nullptr) {
         return false;

@@ -16,7 +16,7 @@ public:
     virtual ~CKeybdhook();
 
     // Starts the thread for the view's window and returns once the hook is in
-    // place; false if the thread could not start. Called once.
+    // place; false if the thread could not start. A second call finds it started.
     bool Start(HWND view);
 
 private:
