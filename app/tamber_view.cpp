@@ -79,6 +79,8 @@ void CTamberView::OnInitialUpdate() {
     m_bEjectOpens = true;
     m_bShiftLatched = FALSE;
     m_logPoller.Start();
+    // The hook library's road: its thread needs the view's window to post to.
+    m_keybdhook.Start(m_hWnd);
 }
 
 LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -1,11 +1,25 @@
 // The hook library's object: it lives with the view and delivers the keys of
-// today's Windows (where no filter driver runs) to the view's window.
+// today's Windows (where no filter driver runs) to the view's window. Its
+// thread, started once the view's window exists, hooks the keyboard, reads
+// the keyboard's own reports and watches for the user-menu requests; it only
+// ever posts to the view, so no key waits for the user-interface thread.
 #pragma once
+
+#include <windows.h>
 
 class CKeybdhook {
 public:
     CKeybdhook() = default;
     CKeybdhook(const CKeybdhook&) = delete;
     CKeybdhook& operator=(const CKeybdhook&) = delete;
-    virtual ~CKeybdhook() = default;
+    // Ends the thread, which takes the hook, the Raw Input and the hotkey along.
+    virtual ~CKeybdhook();
+
+    // Starts the thread for the view's window and returns once the hook is in
+    // place; false if the thread could not start. A second call finds it started.
+    bool Start(HWND view);
+
+private:
+    HANDLE m_hThread = nullptr;
+    DWORD m_dwThreadId = 0;
 };

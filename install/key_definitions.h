@@ -19,6 +19,11 @@ struct KeyDefinition {
     std::array<std::uint8_t, 8> report;
 };
 
+// The all-keys-released reports: of the standard key collection (all zero)
+// and of report 1 (its identifier, then zeros). They stand for no key.
+constexpr int kKeysReleasedEntry = 54;
+constexpr int kMultimediaKeysReleasedEntry = 55;
+
 // Entry n is the report of key definition n. Some keys send the same report
 // (entries 5 and 9, 16 and 49, 26 and 45); the driver gets them all.
 extern const std::array<KeyDefinition, kKeyDefinitionCount> KeyDefinitions;

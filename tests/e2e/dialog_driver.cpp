@@ -43,6 +43,18 @@ void Press(BYTE key) {
     ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
 }
 
+HWND OpenMenu(const KeyvaneProcess& keyvane) {
+    for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+         menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+        DWORD pid = 0;
+        ::GetWindowThreadProcessId(menu, &pid);
+        if (pid == keyvane.Pid() && ::IsWindowVisible(menu)) {
+            return menu;
+        }
+    }
+    return nullptr;
+}
+
 HWND FindDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner) {
     for (HWND dialog : Dialogs(keyvane, title)) {
         if (owner == nullptr || ::GetWindow(dialog, GW_OWNER) == owner) {

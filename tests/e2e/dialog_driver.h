@@ -15,6 +15,9 @@ namespace e2e {
 // Presses and lets go of a key, for the window in front.
 void Press(BYTE key);
 
+// keyvane's open popup menu, if any.
+HWND OpenMenu(const KeyvaneProcess& keyvane);
+
 // keyvane's visible dialog box with this title (any dialog box when null) and,
 // when given, this owner; null when there is none.
 HWND FindDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner = nullptr);

@@ -9,6 +9,7 @@
 #include <vector>
 
 using e2e::KeyvaneProcess;
+using e2e::OpenMenu;
 using e2e::Press;
 
 namespace {
@@ -23,19 +24,6 @@ constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
 
 KeyvaneProcess& Running() {
     return e2e::SharedKeyvane("winxp");
-}
-
-// The open popup menu of keyvane, if any.
-HWND OpenMenu(const KeyvaneProcess& keyvane) {
-    for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
-         menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
-        DWORD pid = 0;
-        ::GetWindowThreadProcessId(menu, &pid);
-        if (pid == keyvane.Pid() && ::IsWindowVisible(menu)) {
-            return menu;
-        }
-    }
-    return nullptr;
 }
 
 // Waits for the About box, checks it is the captionless one, and closes it with Escape.

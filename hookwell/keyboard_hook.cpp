@@ -1,0 +1,60 @@
+#include "hookwell/keyboard_hook.h"
+
+#include "framework/diagnostics.h"
+
+namespace {
+
+// The hook procedure is called on the installing thread only.
+thread_local CKeyboardHook* t_hook = nullptr;
+
+}  // namespace
+
+CKeyboardHook::CKeyboardHook(CKeyRoads& roads) : m_roads(roads) {
+    t_hook = this;
+    Install("installed");
+}
+
+CKeyboardHook::~CKeyboardHook() {
+    if (m_hHook != nullptr) {
+        ::UnhookWindowsHookEx(m_hHook);
+    }
+    t_hook = nullptr;
+}
+
+void CKeyboardHook::Watch() {
+    const bool absent = m_hHook == nullptr;
+    m_watchdog.OnKeysMissedByHook(m_roads.TakeReportsMissedByHook(::GetTickCount()));
+    if (m_watchdog.TakeReinstall() || absent) {
+        Install("installed afresh");
+    }
+}
+
+void CKeyboardHook::Install(const char* how) {
+    const HHOOK hook = ::SetWindowsHookExA(WH_KEYBOARD_LL, &Procedure, ::GetModuleHandleA(nullptr), 0);
+    if (hook == nullptr) {
+        // The watchdog tries again every tick; one line tells it.
+        if (!m_bFailing) {
+            framework::Trace("keyboard hook not installed: error %lu", ::GetLastError());
+        }
+        m_bFailing = true;
+        return;
+    }
+    m_bFailing = false;
+    if (m_hHook != nullptr) {
+        // Fails harmlessly when Windows has removed it already.
+        ::UnhookWindowsHookEx(m_hHook);
+    }
+    m_hHook = hook;
+    // A release that came while the hook was gone was never seen.
+    m_roads.ForgetHeldKeys();
+    framework::Trace("keyboard hook %s", how);
+}
+
+LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HC_ACTION && t_hook != nullptr) {
+        const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+        t_hook->m_watchdog.OnHookCall(event->time, ::GetTickCount());
+        t_hook->m_roads.OnVirtualKey(event->vkCode, (event->flags & LLKHF_UP) == 0, event->time);
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}

@@ -1,0 +1,34 @@
+// The low-level keyboard hook of the hook thread. It sees every key of every
+// keyboard before any program does, hands the multimedia keys to the key
+// roads and lets every key go on to Windows unchanged. Its procedure runs on
+// the thread that installed it, in that thread's message loop.
+#pragma once
+
+#include "hookwell/hook_watchdog.h"
+#include "hookwell/key_roads.h"
+
+#include <windows.h>
+
+class CKeyboardHook {
+public:
+    // Installs the hook on the calling thread; one per thread.
+    explicit CKeyboardHook(CKeyRoads& roads);
+    ~CKeyboardHook();
+    CKeyboardHook(const CKeyboardHook&) = delete;
+    CKeyboardHook& operator=(const CKeyboardHook&) = delete;
+
+    // On the watchdog's tick: installs the hook afresh when Windows may have
+    // dropped it, or when it could not be installed before.
+    void Watch();
+
+private:
+    static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
+    // The new hook is in place before the old one goes, so that no key
+    // slips through between them.
+    void Install(const char* how);
+
+    CKeyRoads& m_roads;
+    CHookWatchdog m_watchdog;
+    HHOOK m_hHook = nullptr;
+    bool m_bFailing = false;
+};

@@ -1,0 +1,18 @@
+// The keyboard's reports as the hook library's cases feed them: a device of
+// the keyboard's make cannot be plugged in under Wine, so recorded reports go
+// through the key roads, the function the WM_INPUT handler hands them to.
+#pragma once
+
+#include "hookwell/key_roads.h"
+
+#include <cstdint>
+#include <vector>
+
+namespace e2e {
+
+using ReportBytes = std::vector<std::uint8_t>;
+
+// Hands `reports`, all of one size, to the key roads as one Raw Input block.
+void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports);
+
+}  // namespace e2e
