@@ -4,14 +4,19 @@ bool LacksFilterDriver(const KeyboardInstance& instance) {
     return instance.firstLowerFilter != kFilterDriver && instance.configFlags == 0u;
 }
 
-void RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack) {
+bool RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack) {
     holdBack.ForgetExpired(devices.NowMs());
+    bool inOrder = true;
     for (int index = 0; index < kMaxKeyboardInstances; ++index) {
         const std::optional<KeyboardInstance> instance = devices.ReadInstance(index);
         if (!instance) {
-            return;
+            return inOrder;
         }
-        if (!LacksFilterDriver(*instance) || holdBack.HoldsBack(instance->name, devices.NowMs())) {
+        if (!LacksFilterDriver(*instance)) {
+            continue;
+        }
+        inOrder = false;
+        if (holdBack.HoldsBack(instance->name, devices.NowMs())) {
             continue;
         }
         // One installer at a time: a second would fight the first over the package.
@@ -22,4 +27,5 @@ void RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack) {
         // Counted from the attempt's end: the user may sit on the wizard a while.
         holdBack.Attempted(instance->name, devices.NowMs());
     }
+    return inOrder;
 }

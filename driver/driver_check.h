@@ -48,5 +48,7 @@ public:
 
 // Reinstalls the package for each instance that lacks the filter driver,
 // unless it was tried for that instance lately, the installer is missing or
-// an installer dialog is already open (the next pass tries again).
-void RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack);
+// an installer dialog is already open (the next pass tries again). True when
+// no instance looked at lacks the filter driver: until the keyboard's keys
+// change, another pass would find the same and do nothing.
+bool RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack);

@@ -3,7 +3,9 @@
 #include "driver/driver_check.h"
 #include "driver/driver_package.h"
 #include "driver/installer_window_win32.h"
+#include "driver/paced_driver_check.h"
 #include "driver/program_directory.h"
+#include "driver/registry_key_watch_win32.h"
 #include "driver/run_and_wait_win32.h"
 #include "framework/diagnostics.h"
 #include "registry/reg_access.h"
@@ -83,12 +85,13 @@ private:
 }  // namespace
 
 bool CheckKeyboardDriver() {
-    // Only the key log poll thread runs the check: the hold-back is its alone.
-    static CReinstallHoldBack holdBack;
+    // Only the key log poll thread runs the check: its pace and hold-back are its alone.
+    static CPacedDriverCheck check;
+    static CRegistryKeyWatch keyboardKeys(HKEY_LOCAL_MACHINE, kKeyboardKey);
     // Without a folder to find the package in there is nothing the check could do.
     if (const std::optional<DriverPackage> package = DriverPackageIn(GetProgramDirectory())) {
         CWin32KeyboardDevices devices(*package);
-        RunDriverCheck(devices, holdBack);
+        check.Pass(devices, keyboardKeys.MayHaveChanged());
     }
     return true;
 }

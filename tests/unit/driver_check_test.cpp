@@ -1,4 +1,5 @@
 #include "driver/driver_check.h"
+#include "driver/paced_driver_check.h"
 
 #include <gtest/gtest.h>
 
@@ -32,6 +33,11 @@ public:
     std::vector<std::string> Pass() {
         trace.clear();
         RunDriverCheck(*this, holdBack);
+        return Reinstalls();
+    }
+
+    // The instances reinstalled since the trace was cleared.
+    std::vector<std::string> Reinstalls() const {
         std::vector<std::string> reinstalls;
         for (const std::string& step : trace) {
             if (step.rfind("reinstall ", 0) == 0) {
@@ -173,6 +179,59 @@ TEST(DriverCheck, AnAttemptLongPastDoesNotComeBackWhenTheClockWraps) {
     devices.instances = {Lacking("5&1")};
     devices.nowMs = 1000 + 100;  // 2^32 ms on
     EXPECT_EQ(devices.Pass(), Names{"5&1"});
+}
+
+// The keyboard as a paced pass finds it; `looks` is whether the pass read the keys.
+struct PacedStep {
+    const char* what;
+    std::vector<KeyboardInstance> instances;
+    bool installerExists;
+    bool keysMayHaveChanged;
+    bool looks;
+    Names reinstalls;
+};
+
+TEST(PacedDriverCheck, LooksAgainOnlyAfterAChangeOrWhileAnInstanceLacksItsFilter) {
+    const PacedStep steps[] = {
+        {"the first pass", {InOrder("a"), InOrder("b")}, true, true, true, {}},
+        {"nothing changed", {InOrder("a"), InOrder("b")}, true, false, false, {}},
+        {"still nothing", {InOrder("a"), InOrder("b")}, true, false, false, {}},
+        {"a lost its filter", {Lacking("a"), InOrder("b")}, true, true, true, {"a"}},
+        {"a held back", {Lacking("a"), InOrder("b")}, true, false, true, {}},
+        {"a in order again", {InOrder("a"), InOrder("b")}, true, true, true, {}},
+        {"settled again", {InOrder("a"), InOrder("b")}, true, false, false, {}},
+        {"b lost its filter, no installer", {InOrder("a"), Lacking("b")}, false, true, true, {}},
+        {"the installer came back", {InOrder("a"), Lacking("b")}, true, false, true, {"b"}},
+    };
+    FakeKeyboardDevices devices;
+    CPacedDriverCheck check;
+    for (const PacedStep& step : steps) {
+        devices.instances = step.instances;
+        devices.installerExists = step.installerExists;
+        devices.trace.clear();
+        check.Pass(devices, step.keysMayHaveChanged);
+        EXPECT_EQ(!devices.trace.empty(), step.looks) << step.what;
+        EXPECT_EQ(devices.Reinstalls(), step.reinstalls) << step.what;
+    }
+}
+
+TEST(PacedDriverCheck, PassesWithoutALookStillLetOldAttemptsGo) {
+    FakeKeyboardDevices devices;
+    CPacedDriverCheck check;
+    devices.instances = {Lacking("5&1")};
+    check.Pass(devices, true);
+    devices.instances = {InOrder("5&1")};
+    check.Pass(devices, true);
+    // Idle passes while the attempt's pause runs out and the clock comes round.
+    for (std::uint32_t elapsed = 0; elapsed <= kTenMinutesMs; elapsed += kTenMinutesMs / 4) {
+        devices.nowMs = 1000 + elapsed;
+        check.Pass(devices, false);
+    }
+    devices.instances = {Lacking("5&1")};
+    devices.nowMs = 1000 + 100;  // 2^32 ms after the attempt
+    devices.trace.clear();
+    check.Pass(devices, true);
+    EXPECT_EQ(devices.trace, (Names{"read 0", "reinstall 5&1", "read 1"}));
 }
 
 }  // namespace
