@@ -40,8 +40,12 @@ void WriteFileBytes(const std::string& bytes) {
         file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
         E2E_CHECK(file.good(), "the bad key log was written");
     }
-    E2E_CHECK(::MoveFileExA(staged.c_str(), e2e::KeyLogRoad::Path(), MOVEFILE_REPLACE_EXISTING),
-              "the bad key log took the key log's place");
+    // The system refuses the replacement while the poll thread has the key log open for its read.
+    const auto replaced = [&] {
+        return ::MoveFileExA(staged.c_str(), e2e::KeyLogRoad::Path(), MOVEFILE_REPLACE_EXISTING) != FALSE;
+    };
+    E2E_CHECK(e2e::WaitFor(replaced, 2000),
+              "the bad key log took the key log's place, error " + std::to_string(::GetLastError()));
 }
 
 // The text the program reads of `bytes`: at most 200 characters, read in text

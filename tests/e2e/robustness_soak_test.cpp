@@ -1,7 +1,6 @@
 // Ten thousand keys on both roads against one running program: it keeps
 // answering, its working set stays put once warmed up, and no picture is
-// left on the screen. Long: the default run leaves the "Soak" suite out
-// (scripts/robustness.sh runs it).
+// left on the screen.
 #include "tests/e2e/dispatch_fixture.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/popups.h"
@@ -59,7 +58,7 @@ bool PicturesGone(const e2e::KeyvaneProcess& keyvane) {
 
 }  // namespace
 
-E2E_CASE(Soak, TenThousandKeysOnBothRoads) {
+E2E_CASE(Robustness, TenThousandKeysOnBothRoads) {
     e2e::KeyLogRoad road;
     const e2e::DispatchSession keyvane("winxp");
     road.StartFresh(keyvane);
