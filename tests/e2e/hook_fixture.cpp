@@ -13,4 +13,14 @@ void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports) {
     roads.OnHidReports(block.data(), block.size(), size, static_cast<DWORD>(reports.size()), ::GetTickCount());
 }
 
+void TypeUserMenuHotKey() {
+    const BYTE keys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
+    for (BYTE key : keys) {
+        ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)), 0, 0);
+    }
+    for (int i = 2; i >= 0; --i) {
+        ::keybd_event(keys[i], static_cast<BYTE>(::MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
+    }
+}
+
 }  // namespace e2e

@@ -15,4 +15,7 @@ using ReportBytes = std::vector<std::uint8_t>;
 // Hands `reports`, all of one size, to the key roads as one Raw Input block.
 void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports);
 
+// Types the user menu's hotkey Ctrl+Alt+Space on the desktop.
+void TypeUserMenuHotKey();
+
 }  // namespace e2e

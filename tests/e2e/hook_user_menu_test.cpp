@@ -44,13 +44,7 @@ struct Request {
 
 // Presses Ctrl+Alt+Space and waits for keyvane's hook thread to take the request.
 void PressHotKey(const Request& request) {
-    const BYTE keys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
-    for (BYTE key : keys) {
-        ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)), 0, 0);
-    }
-    for (int i = 2; i >= 0; --i) {
-        ::keybd_event(keys[i], static_cast<BYTE>(::MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
-    }
+    e2e::TypeUserMenuHotKey();
     const std::string asked = "keyvane: user-menu request, menu switch " + std::to_string(request.menuEnable);
     E2E_CHECK(request.keyvane.WaitForLine(request.from, asked) >= 0, "the hotkey asked");
 }

@@ -85,7 +85,7 @@ KeyvaneProcess& SharedKeyvane(const char* windowsVersion) {
     return *shared.process;
 }
 
-KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program) {
+KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program, bool suspended) {
     // Only one instance runs at a time: a second start would end at once.
     Shared().process.reset();
     Monitor();
@@ -94,8 +94,8 @@ KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program) 
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     m_firstLine = Monitor().Count();
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &m_process)) {
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, suspended ? CREATE_SUSPENDED : 0,
+                          nullptr, nullptr, &startup, &m_process)) {
         throw std::runtime_error("cannot start " + commandLine);
     }
 }
@@ -143,6 +143,10 @@ bool KeyvaneProcess::WaitExit(unsigned timeoutMs, DWORD* exitCode) {
 
 bool KeyvaneProcess::IsRunning() const {
     return ::WaitForSingleObject(m_process.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+void KeyvaneProcess::Resume() const {
+    ::ResumeThread(m_process.hThread);
 }
 
 LRESULT KeyvaneProcess::SendToView(UINT message, WPARAM wParam, LPARAM lParam) const {

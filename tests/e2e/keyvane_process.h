@@ -18,8 +18,10 @@ void SetWindowsVersion(const char* exeName, const char* version);
 
 class KeyvaneProcess {
 public:
-    // `program` is a build of keyvane.exe in the test program's folder.
-    explicit KeyvaneProcess(const char* windowsVersion = "winxp", const char* program = "keyvane.exe");
+    // `program` is a build of keyvane.exe in the test program's folder;
+    // `suspended` leaves its first thread waiting for Resume.
+    explicit KeyvaneProcess(const char* windowsVersion = "winxp", const char* program = "keyvane.exe",
+                            bool suspended = false);
     ~KeyvaneProcess();
     KeyvaneProcess(const KeyvaneProcess&) = delete;
     KeyvaneProcess& operator=(const KeyvaneProcess&) = delete;
@@ -29,6 +31,7 @@ public:
     // Waits for the process to end; its exit code goes to `exitCode`.
     bool WaitExit(unsigned timeoutMs, DWORD* exitCode = nullptr);
     bool IsRunning() const;
+    void Resume() const;
 
     DWORD Pid() const { return m_process.dwProcessId; }
     HWND Frame() const { return m_frame; }

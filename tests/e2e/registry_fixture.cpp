@@ -38,10 +38,14 @@ std::optional<RawValue> ReadRawValue(HKEY root, const std::string& path, const c
     if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    RawValue value{0, std::string(4096, '\0')};
-    auto size = static_cast<DWORD>(value.data.size());
-    const LONG result =
-        ::RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.data.data()), &size);
+    // Asked for its size first: values of any size come back whole.
+    RawValue value{0, {}};
+    DWORD size = 0;
+    LONG result = ::RegQueryValueExA(key, name, nullptr, &value.type, nullptr, &size);
+    if (result == ERROR_SUCCESS) {
+        value.data.resize(size);
+        result = ::RegQueryValueExA(key, name, nullptr, &value.type, reinterpret_cast<BYTE*>(value.data.data()), &size);
+    }
     ::RegCloseKey(key);
     if (result != ERROR_SUCCESS) {
         return std::nullopt;

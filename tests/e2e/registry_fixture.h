@@ -18,6 +18,10 @@ struct RawValue {
     std::string data;  // the stored bytes
 };
 
+inline bool operator==(const RawValue& a, const RawValue& b) {
+    return a.type == b.type && a.data == b.data;
+}
+
 // What a value holds, or nothing when it is missing.
 std::optional<RawValue> ReadRawValue(HKEY root, const std::string& path, const char* name);
 void WriteRawValue(HKEY root, const std::string& path, const char* name, DWORD type, const std::string& data);
