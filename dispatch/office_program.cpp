@@ -8,6 +8,13 @@ std::string OfficeKey(int version) {
     return "SOFTWARE\\Microsoft\\Office\\" + std::to_string(version) + ".0";
 }
 
+// "C:\..." or "\\server\...": a path that names its folder whatever the
+// current directory and drive are.
+bool IsFullPath(const std::string& path) {
+    const bool fromDrive = path.size() >= 3 && path[1] == ':' && path[2] == '\\';
+    return fromDrive || path.rfind("\\\\", 0) == 0;
+}
+
 }  // namespace
 
 std::optional<std::string> FindOfficeProgram(IDesktop& desktop, const std::string& file) {
@@ -16,10 +23,11 @@ std::optional<std::string> FindOfficeProgram(IDesktop& desktop, const std::strin
             continue;
         }
         // Word's install root serves every Office program of that version. A
-        // version without a readable, non-empty "Path" has nothing to look in:
-        // going on at once keeps the file test out of the current directory.
+        // version without a readable full "Path" has nothing to look in: going
+        // on at once keeps the file test (and the program started with
+        // administrator rights) out of the current directory.
         const auto root = desktop.MachineString(OfficeKey(version) + "\\Word\\InstallRoot", "Path");
-        if (!root || root->empty()) {
+        if (!root || !IsFullPath(*root)) {
             continue;
         }
         const std::string path = *root + file;

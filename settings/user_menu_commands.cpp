@@ -26,6 +26,10 @@ void WaitForForeground(HWND window) {
 // Opens an address as it is, or starts a program with its parameters in its own folder.
 void LaunchShortcut(const std::string& target) {
     const ShortcutLaunch launch = SplitShortcutTarget(target);
+    // An empty name would have the shell open the current folder.
+    if (launch.file.empty()) {
+        return;
+    }
     ::ShellExecuteA(nullptr, "open", launch.file.c_str(), launch.parameters.c_str(), launch.directory.c_str(),
                     SW_SHOWNORMAL);
 }
@@ -49,7 +53,7 @@ void CTamberView::OnTypeText(UINT id) {
 
 void CTamberView::OnOpenShellFolder(UINT id) {
     const std::optional<std::string> folder = ReadTextValue(HKEY_CURRENT_USER, kShellFolders, UserMenuValueName(id));
-    if (folder) {
+    if (folder && !folder->empty()) {
         ::ShellExecuteA(nullptr, "open", folder->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 }

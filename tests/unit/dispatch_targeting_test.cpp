@@ -129,6 +129,20 @@ TEST(FindOfficeProgram, SearchesTheNewestVersionFirstAndSkipsVersionsWithoutTheF
              d.readableFiles.insert("EXCEL.EXE");
          },
          std::nullopt},
+        {"nor does a relative one, as a value of another type reads",
+         [](CFakeDesktop& d) {
+             Version(d, 12, "A");
+             Version(d, 11, "C:Office11\\");
+             Version(d, 10, "Office10\\");
+             d.readableFiles = {"AEXCEL.EXE", "C:Office11\\EXCEL.EXE", "Office10\\EXCEL.EXE"};
+         },
+         std::nullopt},
+        {"a network share is a full path",
+         [](CFakeDesktop& d) {
+             Version(d, 12, "\\\\server\\Office12\\");
+             d.readableFiles.insert("\\\\server\\Office12\\EXCEL.EXE");
+         },
+         "\\\\server\\Office12\\EXCEL.EXE"},
     };
     for (const OfficeCase& c : cases) {
         CFakeDesktop desktop;
