@@ -2,6 +2,7 @@
 // and the system's, never in the current directory.
 #include "tests/e2e/dispatch_fixture.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/registry_fixture.h"
 
 #include <algorithm>
 #include <optional>
@@ -30,12 +31,19 @@ E2E_CASE(DispatchLaunch, ProgramsStartFromTheProgramFolder) {
 
 E2E_CASE(DispatchLaunch, ProgramsPlantedInTheCurrentDirectoryAreNeverStarted) {
     const e2e::ScratchFolder current("keyvane-current");
+    const e2e::ScratchFolder officeFolder("keyvane-current\\Office12");
     const PlantedProgram planted[] = {PlantedProgram(current.Path() + "soundrecorder.exe"),
                                       PlantedProgram(current.Path() + "sndrec32.exe"),
                                       PlantedProgram(current.Path() + "sndrec33.exe"),
                                       PlantedProgram(current.Path() + "Reboot.exe"),
-                                      PlantedProgram(current.Path() + "MSIMN.EXE")};
+                                      PlantedProgram(current.Path() + "MSIMN.EXE"),
+                                      PlantedProgram(officeFolder.Path() + "WINWORD.EXE")};
     const PlantedProgram reboot(e2e::TestDirectory() + "Reboot.exe");
+    // An Office install root that is no full path.
+    const e2e::ScratchKey office(HKEY_LOCAL_MACHINE, "SOFTWARE\\Microsoft\\Office\\12.0");
+    office.CreateSubkey("Word\\InstallRoot");
+    e2e::WriteRawValue(HKEY_LOCAL_MACHINE, office.Path() + "\\Word\\InstallRoot", "Path", REG_SZ,
+                       std::string("Office12\\", sizeof "Office12\\"));
     std::optional<DispatchSession> started;
     {
         // keyvane starts in the test program's current directory.
@@ -56,6 +64,7 @@ E2E_CASE(DispatchLaunch, ProgramsPlantedInTheCurrentDirectoryAreNeverStarted) {
     E2E_CHECK(std::any_of(mail.begin(), mail.end(),
                           [](const std::string& line) { return line.rfind("keyvane: open MSIMN.EXE : failed", 0) == 0; }),
               "the mail program was looked for and not found");
+    keyvane.Press(0x32);
     // The program folder's Reboot.exe starts; once its start is seen, a start from
     // the current directory before it would have been seen as well.
     keyvane.Press(0x4C);
