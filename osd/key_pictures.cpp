@@ -1,5 +1,6 @@
 #include "app/tamber_view.h"
 #include "framework/diagnostics.h"
+#include "osd/popup_place.h"
 
 namespace {
 
@@ -7,15 +8,18 @@ constexpr UINT kVolumeDelayMs = 100;
 
 // The popups stand this far left of and above the corner of the full-screen
 // client area: key pictures (32 x 32) and the wider volume strip (96 x 32).
-constexpr POINT kKeyPictureOffset{60, 20};
-constexpr POINT kVolumeOffset{110, 30};
+constexpr PopupPoint kKeyPictureOffset{60, 20};
+constexpr PopupPoint kKeyPictureSize{32, 32};
+constexpr PopupPoint kVolumeOffset{110, 30};
+constexpr PopupPoint kVolumeSize{96, 32};
 constexpr RECT kCreationRect{0, 0, 100, 100};
 
-void ShowAtCorner(CPictureWnd& popup, POINT offset) {
-    const int cx = ::GetSystemMetrics(SM_CXFULLSCREEN);
-    const int cy = ::GetSystemMetrics(SM_CYFULLSCREEN);
+void ShowAtCorner(CPictureWnd& popup, PopupPoint offset, PopupPoint size) {
+    const PopupPoint corner{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
+    const PopupArea screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    const PopupPoint place = PlacePopup(corner, offset, size, screen);
     // No size yet: the first frame gives the popup its size and shape.
-    ::SetWindowPos(popup.m_hWnd, nullptr, cx - offset.x, cy - offset.y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(popup.m_hWnd, nullptr, place.x, place.y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
     ::ShowWindow(popup.m_hWnd, SW_SHOWNA);
 }
 
@@ -29,7 +33,7 @@ void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     const HWND active = ::GetActiveWindow();
     m_pPictureWnd = std::make_unique<CPictureWnd>();
     if (m_pPictureWnd->CreateKeyPicture(kCreationRect, name, frameHeight)) {
-        ShowAtCorner(*m_pPictureWnd, kKeyPictureOffset);
+        ShowAtCorner(*m_pPictureWnd, kKeyPictureOffset, kKeyPictureSize);
     }
     if (active != nullptr && ::IsWindow(active)) {
         ::SetActiveWindow(active);
@@ -54,6 +58,6 @@ void CTamberView::ShowVolumeDisplay() {
     }
     m_pPictureWnd = std::make_unique<CPictureWnd>();
     if (m_pPictureWnd->CreateVolumeLevel(kCreationRect, m_nPendingLevel)) {
-        ShowAtCorner(*m_pPictureWnd, kVolumeOffset);
+        ShowAtCorner(*m_pPictureWnd, kVolumeOffset, kVolumeSize);
     }
 }
