@@ -5,14 +5,13 @@
 // (the same program built with KEYVANE_KEY_LOG_WAKEUP=OFF, polling on its
 // 200 ms tick alone; bench/run.sh builds it). It prints figures and fails only
 // when a key is not dispatched at all.
+#include "bench/figures.h"
+#include "bench/keyvane_runs.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tools/key_log_file.h"
 
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
 #include <random>
 #include <string>
 #include <vector>
@@ -25,19 +24,13 @@ constexpr int kPresses = 200;
 constexpr std::uint32_t kReportCode = 19;
 constexpr char kDispatched[] = "keyvane: command 0x45";
 
-// The value below which `share` of the sorted `values` lie (nearest rank).
-double Percentile(const std::vector<double>& values, double share) {
-    const auto rank = static_cast<size_t>(std::ceil(share * static_cast<double>(values.size())));
-    return values[std::max<size_t>(rank, 1) - 1];
-}
-
 void MeasureKeyLogLatency(const char* program, const char* wakeUp) {
     E2E_CHECK(::GetFileAttributesA((e2e::TestDirectory() + program).c_str()) != INVALID_FILE_ATTRIBUTES,
               std::string(program) + " is beside the benchmark (bench/run.sh puts it there)");
     CKeyLogFile keyLog(kKeyLog);
     E2E_CHECK(keyLog.Create(19), "a fresh key log");
     e2e::KeyvaneProcess keyvane("winxp", program);
-    E2E_CHECK(keyvane.WaitReady(), std::string(program) + " came up");
+    bench::WaitSettled(keyvane);
     E2E_CHECK(keyvane.WaitForLine(0, "keyvane: key log synchronised at slot 19") >= 0, "the poll thread found the key log");
 
     // Keys come at random moments, as a user's do, so they land anywhere in the poll period.
@@ -53,10 +46,10 @@ void MeasureKeyLogLatency(const char* program, const char* wakeUp) {
         E2E_CHECK(line >= 0, "key " + std::to_string(press + 1) + " was dispatched");
         latencies.push_back(e2e::Monitor().Lines(static_cast<size_t>(line))[0].atMs - written);
     }
+    bench::Quit(keyvane);
     ::DeleteFileA(kKeyLog);
-    std::sort(latencies.begin(), latencies.end());
-    std::printf("key log to dispatch, early wake-up %s: median %.1f ms, 99th percentile %.1f ms (%d keys)\n", wakeUp,
-                Percentile(latencies, 0.5), Percentile(latencies, 0.99), kPresses);
+    bench::PrintLatency(std::string("key log road: written to the dispatcher's entry, early wake-up ") + wakeUp,
+                        latencies, std::to_string(kPresses) + " keys");
 }
 
 }  // namespace

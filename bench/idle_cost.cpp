@@ -1,0 +1,188 @@
+// What keyvane.exe costs while no key is pressed, beside the floor that any
+// tray program costs (tray_floor.exe: an icon and a message loop), both
+// started together and measured over the same 60 s: CPU time (user and
+// kernel) and peak working set, on a machine with the keyboard (its device
+// instances in the registry, as the driver check reads them every pass of the
+// poll thread, and the key log in place) and without it. Under Wine a share
+// of each program's work (registry, messages, waits) is done by wineserver,
+// which no Windows figure of the program counts: its CPU time is measured
+// over windows with keyvane.exe and the floor idle together and with the
+// floor alone.
+#include "bench/figures.h"
+#include "bench/keyvane_runs.h"
+#include "bench/process_usage.h"
+#include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
+#include "tests/e2e/registry_fixture.h"
+#include "tools/key_log_file.h"
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWindowMs = 60000;
+constexpr char kKeyboardKey[] = "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_04D9&PID_0022";
+constexpr char kKeyLog[] = "c:\\ostrel.log";
+
+// tray_floor.exe from start to WM_QUIT.
+class TrayFloor {
+public:
+    TrayFloor() {
+        std::string commandLine = "\"" + e2e::TestDirectory() + "tray_floor.exe\"";
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        const size_t from = e2e::Monitor().Count();
+        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                              &m_process)) {
+            throw e2e::Failure("cannot start " + commandLine + " (bench/run.sh puts it beside the benchmark)");
+        }
+        if (e2e::Monitor().WaitForLine(from, m_process.dwProcessId, "tray floor: tray icon added", 15000) < 0) {
+            throw e2e::Failure("the tray floor added no tray icon");
+        }
+    }
+    ~TrayFloor() {
+        ::PostThreadMessageA(m_process.dwThreadId, WM_QUIT, 0, 0);
+        if (::WaitForSingleObject(m_process.hProcess, 5000) != WAIT_OBJECT_0) {
+            ::TerminateProcess(m_process.hProcess, 99);
+        }
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
+    }
+    TrayFloor(const TrayFloor&) = delete;
+    TrayFloor& operator=(const TrayFloor&) = delete;
+
+    DWORD Pid() const { return m_process.dwProcessId; }
+
+private:
+    PROCESS_INFORMATION m_process{};
+};
+
+// The keyboard as Windows keeps it once its filter driver is installed: two
+// configured device instances whose first lower filter is UsbSnoop, which the
+// driver check reads and leaves alone.
+class KeyboardPresent {
+public:
+    KeyboardPresent() : m_keyboard(HKEY_LOCAL_MACHINE, kKeyboardKey) {
+        const DWORD configured = 0;
+        for (const char* instance : {"6&1a2b3c4d&0&1", "6&1a2b3c4d&0&2"}) {
+            m_keyboard.CreateSubkey(instance);
+            const std::string path = m_keyboard.Path() + "\\" + instance;
+            e2e::WriteRawValue(HKEY_LOCAL_MACHINE, path, "LowerFilters", REG_MULTI_SZ, std::string("UsbSnoop\0\0", 10));
+            e2e::WriteRawValue(HKEY_LOCAL_MACHINE, path, "ConfigFlags", REG_DWORD,
+                               std::string(reinterpret_cast<const char*>(&configured), sizeof configured));
+        }
+    }
+
+private:
+    e2e::ScratchKey m_keyboard;
+};
+
+struct Spent {
+    double cpuSeconds;
+    double processTimesSeconds;
+    SIZE_T peakWorkingSet;
+};
+
+struct IdleWindow {
+    std::vector<Spent> processes;
+    std::optional<double> wineserverSeconds;
+};
+
+// Lets the processes idle for the window; what each spent in it, and wineserver.
+IdleWindow Idle(const std::vector<DWORD>& pids) {
+    std::vector<bench::ProcessUsage> before;
+    for (DWORD pid : pids) {
+        before.push_back(bench::UsageOf(pid));
+    }
+    const std::optional<double> wineserverBefore = bench::WineserverCpuSeconds();
+    // The measured stretch itself: nothing is waited for, the programs are left alone.
+    ::Sleep(kWindowMs);
+    const std::optional<double> wineserverAfter = bench::WineserverCpuSeconds();
+    IdleWindow window;
+    for (size_t i = 0; i < pids.size(); ++i) {
+        const bench::ProcessUsage after = bench::UsageOf(pids[i]);
+        window.processes.push_back(Spent{after.cpuSeconds - before[i].cpuSeconds,
+                                         after.processTimesSeconds - before[i].processTimesSeconds,
+                                         after.peakWorkingSet});
+    }
+    if (wineserverBefore && wineserverAfter) {
+        window.wineserverSeconds = *wineserverAfter - *wineserverBefore;
+    }
+    return window;
+}
+
+std::string Seconds(double seconds) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f s", seconds);
+    return text;
+}
+
+std::string WorkingSetRatio(SIZE_T keyvane, SIZE_T floor) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f", static_cast<double>(keyvane) / static_cast<double>(floor));
+    return text;
+}
+
+std::string Megabytes(SIZE_T bytes) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.1f MiB", static_cast<double>(bytes) / (1024.0 * 1024.0));
+    return text;
+}
+
+void PrintCpu(const std::string& scene, const IdleWindow& window) {
+    const Spent& keyvane = window.processes[0];
+    const Spent& floor = window.processes[1];
+    bench::PrintIdle("idle CPU (user+kernel) over 60 s, " + scene, Seconds(keyvane.cpuSeconds),
+                     Seconds(floor.cpuSeconds), bench::CpuRatio(keyvane.cpuSeconds, floor.cpuSeconds));
+    std::printf("GetProcessTimes over the same 60 s, %s: keyvane.exe's handle %.2f s, the floor's %.2f s\n",
+                scene.c_str(), keyvane.processTimesSeconds, floor.processTimesSeconds);
+}
+
+// keyvane.exe's share of wineserver's work: what the window with both
+// programs took beyond the window with the floor alone, which itself holds
+// Wine's desktop and the benchmark besides the floor.
+void PrintWineserver(const std::string& scene, const IdleWindow& together, const IdleWindow& floorAlone) {
+    if (!together.wineserverSeconds || !floorAlone.wineserverSeconds) {
+        return;
+    }
+    const double floor = *floorAlone.wineserverSeconds;
+    const double keyvane = *together.wineserverSeconds - floor;
+    std::printf("wineserver CPU over 60 s, %s: %.2f s with keyvane.exe and the floor, %.2f s with the floor alone\n",
+                scene.c_str(), *together.wineserverSeconds, floor);
+    bench::PrintIdle("wineserver CPU over 60 s for the program, " + scene + " (floor: with Wine's desktop)",
+                     Seconds(keyvane), Seconds(floor), bench::CpuRatio(keyvane, floor));
+}
+
+}  // namespace
+
+E2E_CASE(Bench, IdleCost) {
+    e2e::DeleteKeyTree(HKEY_LOCAL_MACHINE, kKeyboardKey);
+    CKeyLogFile keyLog(kKeyLog);
+    E2E_CHECK(keyLog.Create(19), "a fresh key log");
+    std::optional<TrayFloor> floor(std::in_place);
+    e2e::KeyvaneProcess keyvane("winxp");
+    bench::WaitSettled(keyvane);
+    E2E_CHECK(keyvane.WaitForLine(0, "keyvane: key log synchronised at slot 19") >= 0, "the poll thread found the key log");
+    const std::vector<DWORD> both = {keyvane.Pid(), floor->Pid()};
+
+    const IdleWindow withoutKeyboard = Idle(both);
+    std::optional<KeyboardPresent> keyboard(std::in_place);
+    const IdleWindow withKeyboard = Idle(both);
+    bench::Quit(keyvane);
+    const IdleWindow floorAlone = Idle({floor->Pid()});
+    keyboard.reset();
+    floor.reset();
+    ::DeleteFileA(kKeyLog);
+
+    PrintCpu("keyboard present", withKeyboard);
+    bench::PrintIdle("peak working set, keyboard present", Megabytes(withKeyboard.processes[0].peakWorkingSet),
+                     Megabytes(withKeyboard.processes[1].peakWorkingSet),
+                     WorkingSetRatio(withKeyboard.processes[0].peakWorkingSet, withKeyboard.processes[1].peakWorkingSet));
+    PrintWineserver("keyboard present", withKeyboard, floorAlone);
+    PrintCpu("no keyboard", withoutKeyboard);
+    PrintWineserver("no keyboard", withoutKeyboard, floorAlone);
+}
