@@ -2,8 +2,8 @@
 // tray program costs (tray_floor.exe: an icon and a message loop), both
 // started together and measured over the same 60 s: CPU time (user and
 // kernel) and peak working set, on a machine with the keyboard (its device
-// instances in the registry, as the driver check reads them every pass of the
-// poll thread, and the key log in place) and without it. Under Wine a share
+// instances in the registry, which the poll thread's driver check reads, and
+// the key log in place) and without it. Under Wine a share
 // of each program's work (registry, messages, waits) is done by wineserver,
 // which no Windows figure of the program counts: its CPU time is measured
 // over windows with keyvane.exe and the floor idle together and with the
