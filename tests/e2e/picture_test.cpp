@@ -70,12 +70,17 @@ private:
     HWND m_hwnd;
 };
 
-// The popup's top-left corner: `offset` off the corner of the full-screen
-// client area, moved back onto the screen when the system puts that corner
-// too far out (Wine reports one below the screen's bottom edge).
-POINT ExpectedPlace(LONG offsetX, LONG offsetY, LONG width, LONG height) {
-    return {std::min<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - offsetX, ::GetSystemMetrics(SM_CXSCREEN) - width),
-            std::min<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - offsetY, ::GetSystemMetrics(SM_CYSCREEN) - height)};
+// The popup stands `offset` off the corner of the full-screen client area, at
+// its frame's size, moved back onto the screen when the system puts that
+// corner too far out (Wine reports one below the screen's bottom edge).
+void CheckPlace(HWND popup, LONG offsetX, LONG offsetY, LONG width, LONG height) {
+    const RECT rect = e2e::WindowRect(popup);
+    E2E_CHECK_EQ(rect.left, std::min<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - offsetX,
+                                           ::GetSystemMetrics(SM_CXSCREEN) - width), "left");
+    E2E_CHECK_EQ(rect.top, std::min<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - offsetY,
+                                          ::GetSystemMetrics(SM_CYSCREEN) - height), "top");
+    E2E_CHECK_EQ(rect.right - rect.left, width, "width");
+    E2E_CHECK_EQ(rect.bottom - rect.top, height, "height");
 }
 
 }  // namespace
@@ -89,12 +94,7 @@ E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
     E2E_CHECK(popup != nullptr, "one popup appeared");
     E2E_CHECK(ShowsFrame(popup, "VCDPLAY.bmp", 0, 1000), "the popup is cut to frame 0");
     E2E_CHECK(TakesSize(popup, 32, 32), "the popup took the frame's size");
-    const RECT rect = e2e::WindowRect(popup);
-    const POINT place = ExpectedPlace(60, 20, 32, 32);
-    E2E_CHECK_EQ(rect.left, place.x, "left");
-    E2E_CHECK_EQ(rect.top, place.y, "top");
-    E2E_CHECK_EQ(rect.right - rect.left, 32l, "width");
-    E2E_CHECK_EQ(rect.bottom - rect.top, 32l, "height");
+    CheckPlace(popup, 60, 20, 32, 32);
     const auto exStyle = static_cast<DWORD>(::GetWindowLongA(popup, GWL_EXSTYLE));
     E2E_CHECK((exStyle & WS_EX_TOPMOST) != 0, "topmost");
     E2E_CHECK((exStyle & WS_EX_TOOLWINDOW) != 0 && (exStyle & WS_EX_APPWINDOW) == 0, "no taskbar button");
@@ -132,12 +132,7 @@ E2E_CASE(Pictures, VolumeKeysShowOneLevelPopupKeptUpByFurtherKeys) {
     // No mixer here: the level stays at the defined start, 0.
     E2E_CHECK(ShowsFrame(popup, "VOLUME.bmp", 0, 1000), "the popup shows level 0");
     E2E_CHECK(TakesSize(popup, 96, 32), "the popup took the frame's size");
-    const RECT rect = e2e::WindowRect(popup);
-    const POINT place = ExpectedPlace(110, 30, 96, 32);
-    E2E_CHECK_EQ(rect.left, place.x, "left");
-    E2E_CHECK_EQ(rect.top, place.y, "top");
-    E2E_CHECK_EQ(rect.right - rect.left, 96l, "width");
-    E2E_CHECK_EQ(rect.bottom - rect.top, 32l, "height");
+    CheckPlace(popup, 110, 30, 96, 32);
     ::Sleep(500);
     keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
     const double further = e2e::NowMs();
