@@ -88,8 +88,10 @@ bool CheckKeyboardDriver() {
     // Only the key log poll thread runs the check: its pace and hold-back are its alone.
     static CPacedDriverCheck check;
     static CRegistryKeyWatch keyboardKeys(HKEY_LOCAL_MACHINE, kKeyboardKey);
-    // Without a folder to find the package in there is nothing the check could do.
-    if (const std::optional<DriverPackage> package = DriverPackageIn(GetProgramDirectory())) {
+    // The program's folder does not change while it runs. Without one to find
+    // the package in there is nothing the check could do.
+    static const std::optional<DriverPackage> package = DriverPackageIn(GetProgramDirectory());
+    if (package) {
         CWin32KeyboardDevices devices(*package);
         check.Pass(devices, keyboardKeys.MayHaveChanged());
     }
