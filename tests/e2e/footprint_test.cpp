@@ -10,6 +10,7 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -68,7 +69,8 @@ std::vector<std::string> LoadedModules(DWORD pid) {
     module.dwSize = sizeof module;
     for (BOOL more = ::Module32First(snapshot, &module); more; more = ::Module32Next(snapshot, &module)) {
         std::string name = module.szModule;
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
         names.push_back(name);
     }
     ::CloseHandle(snapshot);
@@ -100,6 +102,7 @@ E2E_CASE(Footprint, StartLoadsNoLibraryOnlyARareCommandNeeds) {
     E2E_CHECK(std::find(loaded.begin(), loaded.end(), "user32.dll") != loaded.end(), "the module list is read");
     // The open-file dialog of the browse buttons, and the printing system it brings along.
     for (const char* rare : {"comdlg32.dll", "winspool.drv"}) {
-        E2E_CHECK(std::find(loaded.begin(), loaded.end(), rare) == loaded.end(), std::string(rare) + " is loaded at start");
+        E2E_CHECK(std::find(loaded.begin(), loaded.end(), rare) == loaded.end(),
+                  std::string(rare) + " is loaded at start");
     }
 }
