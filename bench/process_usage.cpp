@@ -6,8 +6,8 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstdlib>
-#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -57,6 +57,56 @@ double ListedCpuSeconds(DWORD pid) {
     }
 }
 
+// A Linux file read through a Windows path (drive Z: is the Linux root under
+// Wine); /proc's files give no size beforehand, so it is read to its end.
+std::optional<std::string> ReadLinuxFile(const std::string& path) {
+    const HANDLE file = ::CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        return std::nullopt;
+    }
+    std::string text;
+    char chunk[4096];
+    DWORD length = 0;
+    while (::ReadFile(file, chunk, sizeof chunk, &length, nullptr) && length > 0) {
+        text.append(chunk, length);
+    }
+    ::CloseHandle(file);
+    return text;
+}
+
+std::string Lowercase(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// A path in lower case with '/' between its parts and without its drive, so
+// that a Windows path and the Linux path of the same file end alike.
+std::string Comparable(const std::string& path) {
+    std::string comparable = Lowercase(path.size() > 1 && path[1] == ':' ? path.substr(2) : path);
+    std::replace(comparable.begin(), comparable.end(), '\\', '/');
+    return comparable;
+}
+
+// Whether a /proc command line runs the program: Wine gives the program's
+// path, Linux or Windows, as its first word.
+bool Runs(const std::string& commandLine, const std::string& programPath) {
+    const std::string program = Comparable(commandLine.substr(0, commandLine.find('\0')));
+    const std::string wanted = Comparable(programPath);
+    return program.size() >= wanted.size() &&
+           program.compare(program.size() - wanted.size(), wanted.size(), wanted) == 0;
+}
+
+// "Name:   1234 kB" of /proc's memory files, in kB.
+SIZE_T KilobytesField(const std::string& text, const std::string& name) {
+    const size_t at = text.find("\n" + name);
+    if (at == std::string::npos) {
+        throw e2e::Failure("no " + name + " in smaps_rollup");
+    }
+    return static_cast<SIZE_T>(std::strtoull(text.c_str() + at + 1 + name.size(), nullptr, 10));
+}
+
 }  // namespace
 
 ProcessUsage UsageOf(DWORD pid) {
@@ -85,22 +135,14 @@ std::optional<double> WineserverCpuSeconds() {
     if (statPath == nullptr || clockTicks == nullptr) {
         return std::nullopt;
     }
-    const HANDLE file = ::CreateFileA(statPath, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                      OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        throw e2e::Failure(std::string("cannot open ") + statPath);
-    }
-    char text[1024] = {};
-    DWORD length = 0;
-    const BOOL read = ::ReadFile(file, text, sizeof text - 1, &length, nullptr);
-    ::CloseHandle(file);
+    const std::optional<std::string> text = ReadLinuxFile(statPath);
     // "pid (name) state ..." : utime and stime are the 14th and 15th fields,
     // counted after the name, which may hold spaces and ends at the last ')'.
-    const char* afterName = std::strrchr(text, ')');
-    if (!read || afterName == nullptr) {
+    const size_t afterName = text ? text->rfind(')') : std::string::npos;
+    if (afterName == std::string::npos) {
         throw e2e::Failure(std::string("cannot read ") + statPath);
     }
-    std::istringstream fields(afterName + 1);
+    std::istringstream fields(text->substr(afterName + 1));
     std::string field;
     for (int skipped = 3; skipped <= 13; ++skipped) {
         fields >> field;
@@ -111,6 +153,40 @@ std::optional<double> WineserverCpuSeconds() {
         throw e2e::Failure(std::string("no times in ") + statPath);
     }
     return static_cast<double>(userTicks + systemTicks) / std::atof(clockTicks);
+}
+
+std::optional<LinuxMemory> LinuxMemoryOf(const std::string& programPath) {
+    const char* proc = std::getenv("KEYVANE_BENCH_PROC");
+    if (proc == nullptr) {
+        return std::nullopt;
+    }
+    std::vector<std::string> found;
+    WIN32_FIND_DATAA entry{};
+    const HANDLE search = ::FindFirstFileA((std::string(proc) + "\\*").c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) {
+        throw e2e::Failure(std::string("cannot list ") + proc);
+    }
+    do {
+        const std::string name = entry.cFileName;
+        if (name.find_first_not_of("0123456789") != std::string::npos) {
+            continue;
+        }
+        const std::string folder = std::string(proc) + "\\" + name + "\\";
+        // A process that ended meanwhile, or another user's, is passed over.
+        const std::optional<std::string> commandLine = ReadLinuxFile(folder + "cmdline");
+        if (commandLine && Runs(*commandLine, programPath)) {
+            found.push_back(folder);
+        }
+    } while (::FindNextFileA(search, &entry));
+    ::FindClose(search);
+    if (found.size() != 1) {
+        throw e2e::Failure(std::to_string(found.size()) +  " Linux processes run " + programPath + ", not one");
+    }
+    const std::optional<std::string> rollup = ReadLinuxFile(found[0] + "smaps_rollup");
+    if (!rollup) {
+        throw e2e::Failure("cannot read " + found[0] + "smaps_rollup");
+    }
+    return LinuxMemory{KilobytesField(*rollup, "Private_Dirty:") * 1024, KilobytesField(*rollup, "Rss:") * 1024};
 }
 
 }  // namespace bench

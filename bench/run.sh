@@ -29,13 +29,15 @@ export WINEDLLOVERRIDES="$WINEDLLOVERRIDES;winealsa.drv="
 # A desktop left from an earlier run would be reused and hide every window.
 wineserver -k 2>/dev/null || true
 # The prefix's wineserver is started here, so that the idle benchmark can
-# read its CPU time from /proc (through drive Z:, the Linux root; no Wine
+# read its CPU time from /proc (through drive Z:, the Linux root, where it
+# also reads the programs' memory; no Wine
 # program may start before the X server, or Wine's desktop would come up without it).
 wineserver -f -p 2>/dev/null &
 server_pid=$!
 if [ "$(readlink "$WINEPREFIX/dosdevices/z:")" = / ]; then
     export KEYVANE_BENCH_WINESERVER_STAT="Z:\\proc\\$server_pid\\stat"
     export KEYVANE_BENCH_CLOCK_TICKS=$(getconf CLK_TCK)
+    export KEYVANE_BENCH_PROC="Z:\\proc"
 fi
 
 output=$(mktemp)

@@ -5,6 +5,7 @@
 #include <commdlg.h>
 
 #include <optional>
+#include <string>
 
 namespace {
 
@@ -45,6 +46,30 @@ std::optional<std::string> StorablePath(const wchar_t* path) {
     return Storable(ansi) ? ansi : std::nullopt;
 }
 
+using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+// The open-file dialog's library is loaded when a browse button is first
+// used, not at start: most runs never open the dialog, and the library brings
+// the printing system's libraries along. It is taken from the system folder by
+// its full path. Null where it cannot be loaded.
+GetOpenFileNameFunction OpenFileDialog() {
+    static const GetOpenFileNameFunction function = []() -> GetOpenFileNameFunction {
+        std::wstring path(MAX_PATH, L'\0');
+        const UINT length = ::GetSystemDirectoryW(path.data(), MAX_PATH);
+        if (length == 0 || length >= MAX_PATH) {
+            return nullptr;
+        }
+        path.resize(length);
+        const HMODULE library = ::LoadLibraryW((path + L"\\comdlg32.dll").c_str());
+        if (library == nullptr) {
+            return nullptr;
+        }
+        const FARPROC found = ::GetProcAddress(library, "GetOpenFileNameW");
+        return reinterpret_cast<GetOpenFileNameFunction>(reinterpret_cast<void (*)()>(found));
+    }();
+    return function;
+}
+
 }  // namespace
 
 void BrowseForProgram(framework::CDialog& dialog, const std::function<void(const std::string&)>& fill) {
@@ -61,7 +86,8 @@ void BrowseForProgram(framework::CDialog& dialog, const std::function<void(const
     // program runs; the program's own current folder is put back.
     wchar_t current[MAX_PATH] = {};
     const DWORD currentLength = ::GetCurrentDirectoryW(MAX_PATH, current);
-    const BOOL picked = ::GetOpenFileNameW(&ofn);
+    const GetOpenFileNameFunction getOpenFileName = OpenFileDialog();
+    const BOOL picked = getOpenFileName != nullptr && getOpenFileName(&ofn);
     if (currentLength > 0 && currentLength < MAX_PATH) {
         ::SetCurrentDirectoryW(current);
     }
