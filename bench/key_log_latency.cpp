@@ -3,12 +3,14 @@
 // times each from its write to the view's dispatch line, once for keyvane.exe
 // (woken early by the key log's changes) and once for keyvane_no_wakeup.exe
 // (the same program built with KEYVANE_KEY_LOG_WAKEUP=OFF, polling on its
-// 200 ms tick alone; bench/run.sh builds it). It prints figures and fails only
-// when a key is not dispatched at all.
+// 200 ms tick alone; bench/run.sh builds it). The same road is also timed in
+// the first seconds of a run, while the program's start is still going on. It
+// prints figures and fails only when a key is not dispatched at all.
 #include "bench/figures.h"
 #include "bench/keyvane_runs.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/keys_after_start.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tools/key_log_file.h"
 
@@ -60,4 +62,24 @@ E2E_CASE(Bench, KeyLogLatencyWithEarlyWakeUp) {
 
 E2E_CASE(Bench, KeyLogLatencyWithoutEarlyWakeUp) {
     MeasureKeyLogLatency("keyvane_no_wakeup.exe", "off");
+}
+
+// Keys 0.5 s to 5 s after CreateProcess, 500 ms apart, in each of several
+// starts; each start shifts them a little, so together they cover the span.
+E2E_CASE(Bench, KeyLogLatencyInTheFirstSeconds) {
+    constexpr int kStarts = 8;
+    constexpr double kFirstMs = 500;
+    constexpr double kLastMs = 5000;
+    constexpr double kApartMs = 500;
+    std::vector<double> latencies;
+    for (int start = 0; start < kStarts; ++start) {
+        std::vector<double> moments;
+        for (double at = kFirstMs + start * kApartMs / kStarts; at <= kLastMs; at += kApartMs) {
+            moments.push_back(at);
+        }
+        const std::vector<double> run = e2e::KeyLatenciesAfterStart(moments);
+        latencies.insert(latencies.end(), run.begin(), run.end());
+    }
+    bench::PrintLatency("key log road: written 0.5-5 s after the start to the dispatcher's entry, early wake-up on",
+                        latencies, std::to_string(latencies.size()) + " keys, " + std::to_string(kStarts) + " starts");
 }

@@ -1,8 +1,10 @@
 // The key log road: write_key_log.exe keeps c:\ostrel.log as the keyboard's
 // filter driver does, and the running program dispatches the keys it writes.
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/keys_after_start.h"
 #include "tests/e2e/keyvane_process.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -99,4 +101,29 @@ E2E_CASE(KeyLog, KeyLogThatCameBackSendsNoneOfItsRecords) {
     const auto commands = Dispatched(keyvane.LinesSince(gone));
     E2E_CHECK((commands == std::vector<std::string>{"0x46"}),
               "only the key written after the key log came back (0x46), got " + Joined(commands));
+}
+
+E2E_CASE(KeyLog, KeysInTheFirstSecondsAfterStartActAtOnce) {
+    const KeyLogRemoved removed;
+    // Aimed at 50 ms; the bound leaves room for a busy machine and still
+    // catches a start-up step that holds a key road for a good part of a second.
+    constexpr double kBoundMs = 300;
+    // Every 250 ms from half a second to five seconds after the start: across
+    // the hook thread's start, the start-up picture's end and the first passes
+    // of the driver check.
+    std::vector<double> moments;
+    for (double at = 500; at <= 5000; at += 250) {
+        moments.push_back(at);
+    }
+    const std::vector<double> latencies = e2e::KeyLatenciesAfterStart(moments);
+    std::string slow;
+    for (size_t i = 0; i < latencies.size(); ++i) {
+        if (latencies[i] > kBoundMs) {
+            char text[64];
+            std::snprintf(text, sizeof text, "%.0f ms at %.0f ms; ", latencies[i], moments[i]);
+            slow += text;
+        }
+    }
+    E2E_CHECK(slow.empty(), "every key acted within " + std::to_string(static_cast<int>(kBoundMs)) +
+                                " ms of its write, slow: " + slow);
 }
