@@ -71,6 +71,7 @@ UninstPage custom un.SettingsPage un.SettingsPageLeave
 
 Var CreatedFolder
 Var CreatedSettingsKey
+Var CopyFailed
 Var RemoveSettings
 Var RemoveSettingsBox
 
@@ -111,10 +112,16 @@ FunctionEnd
     ${EndIf}
 !macroend
 
+; CopyFileW itself: the shell's copy does not always report a file it could not write.
+; (LogicLib's test of the error flag clears it: a variable keeps the failure.)
 !macro PLACE FILE
-    ${IfNot} ${Errors}
+    ${If} $CopyFailed = 0
         DetailPrint "Copying ${FILE}"
-        CopyFiles /SILENT "$PLUGINSDIR\new\${FILE}" "$INSTDIR\${FILE}"
+        System::Call 'kernel32::CopyFileW(w "$PLUGINSDIR\new\${FILE}", w "$INSTDIR\${FILE}", i 0) i .r0'
+        ${If} $0 = 0
+            DetailPrint "Cannot write $INSTDIR\${FILE}"
+            StrCpy $CopyFailed 1
+        ${EndIf}
     ${EndIf}
 !macroend
 
@@ -152,11 +159,11 @@ Function CopyProgramFiles
         !insertmacro BACK_UP keyvane.exe
         !insertmacro BACK_UP install.dll
         !insertmacro BACK_UP uninstall.exe
-        ClearErrors
+        StrCpy $CopyFailed 0
         !insertmacro PLACE keyvane.exe
         !insertmacro PLACE install.dll
         !insertmacro PLACE uninstall.exe
-        ${IfNot} ${Errors}
+        ${If} $CopyFailed = 0
             ${Break}
         ${EndIf}
         Call RollBack
@@ -182,15 +189,18 @@ Function WriteSettingsKey
     WriteRegStr HKLM "${SETTINGS_KEY}" "Mfg" "Keyvane"
     WriteRegDWORD HKLM "${SETTINGS_KEY}" "idVendor" 0x04D9
     WriteRegDWORD HKLM "${SETTINGS_KEY}" "idProduct" 0x0022
-    ${IfNot} ${Errors}
-        ; The user's own choice stays; a new install starts with the menu on.
-        ReadRegDWORD $0 HKLM "${SETTINGS_KEY}" "MenuEnable"
-        ${If} ${Errors}
-            ClearErrors
-            WriteRegDWORD HKLM "${SETTINGS_KEY}" "MenuEnable" 1
-        ${EndIf}
+    StrCpy $2 0
+    IfErrors 0 +2
+        StrCpy $2 1
+    ; The user's own choice stays; a new install starts with the menu on.
+    ReadRegDWORD $0 HKLM "${SETTINGS_KEY}" "MenuEnable"
+    ${If} $0 == ""
+        ClearErrors
+        WriteRegDWORD HKLM "${SETTINGS_KEY}" "MenuEnable" 1
+        IfErrors 0 +2
+            StrCpy $2 1
     ${EndIf}
-    ${If} ${Errors}
+    ${If} $2 = 1
         Call RollBack
         MessageBox MB_OK|MB_ICONSTOP "The settings key HKLM\${SETTINGS_KEY} cannot be written; nothing has been installed." /SD IDOK
         SetErrorLevel ${EXIT_NOT_WRITTEN}

