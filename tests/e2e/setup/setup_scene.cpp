@@ -177,9 +177,17 @@ std::string ScheduledTaskDefinition() {
 std::string ProductLeftovers() {
     std::string left;
     for (const std::string& path : {std::string(kProductFolder), std::string(kShortcuts)}) {
-        if (FileExists(path)) {
-            left += path + "\n";
+        if (!FileExists(path)) {
+            continue;
         }
+        left += path + ":";
+        WIN32_FIND_DATAA found{};
+        const HANDLE search = ::FindFirstFileA((path + "\\*").c_str(), &found);
+        for (BOOL more = search != INVALID_HANDLE_VALUE; more; more = ::FindNextFileA(search, &found)) {
+            left += std::string(" ") + found.cFileName;
+        }
+        ::FindClose(search);
+        left += "\n";
     }
     if (KeyExists(HKEY_LOCAL_MACHINE, kUninstallKey)) {
         left += std::string(kUninstallKey) + "\n";
