@@ -143,9 +143,6 @@ Function RollBack
 FunctionEnd
 
 Function CopyProgramFiles
-    SetOutPath "$PLUGINSDIR\new"
-    File "${PROGRAM_DIR}/keyvane.exe"
-    File "${PROGRAM_DIR}/install.dll"
     WriteUninstaller "$PLUGINSDIR\new\uninstall.exe"
     CreateDirectory "$PLUGINSDIR\previous"
     ${Do}
@@ -230,10 +227,14 @@ Function RegisterUninstaller
     WriteRegDWORD HKLM "${UNINSTALL_KEY}" "EstimatedSize" $0
 FunctionEnd
 
-; The components: each only marks what the last section does, so that the
-; steps keep their order whatever is chosen.
+; The components mark what the last section does, so that the steps keep
+; their order whatever is chosen.
 Section "Keyvane (required)" SecProgram
     SectionIn RO
+    ; Unpacked aside first (this also gives the page its size); step 2 puts them in place.
+    SetOutPath "$PLUGINSDIR\new"
+    File "${PROGRAM_DIR}/keyvane.exe"
+    File "${PROGRAM_DIR}/install.dll"
 SectionEnd
 Section "Start Keyvane when I log on" SecLogon
 SectionEnd
@@ -341,7 +342,14 @@ Section "Uninstall"
     ${If} ${Errors}
         SetErrorLevel ${EXIT_NOT_WRITTEN}
     ${EndIf}
-    Delete "$INSTDIR\uninstall.exe"
+    ; The uninstall.exe that started this copy may still be ending.
+    ${For} $1 1 20
+        Delete "$INSTDIR\uninstall.exe"
+        ${IfNot} ${FileExists} "$INSTDIR\uninstall.exe"
+            ${Break}
+        ${EndIf}
+        Sleep 250
+    ${Next}
     RMDir "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ${If} $RemoveSettings = 1
