@@ -11,6 +11,7 @@ ensure_tools() {
     command -v wine >/dev/null || missing+=(wine wine64)
     command -v xvfb-run >/dev/null || missing+=(xvfb xauth)
     command -v xdpyinfo >/dev/null || missing+=(x11-utils)
+    command -v makensis >/dev/null || missing+=(nsis)
     # Look for ImageMagick itself: some machines carry a stand-in "convert".
     [ -x /usr/bin/convert ] || missing+=(imagemagick)
     [ -d /usr/share/icons/Tango/32x32 ] || missing+=(tango-icon-theme)

@@ -44,6 +44,11 @@ if build_windows; then
     read -r e2e_passed e2e_failed < <(sed -n 's/^e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$log/e2e.txt" | tail -n 1)
     e2e_passed=${e2e_passed:-0}
     e2e_failed=${e2e_failed:-1}
+    echo "== The setup, end-to-end in fresh Wine prefixes"
+    tests/e2e/setup/run.sh build/windows "$@" | tee "$log/setup.txt"
+    read -r setup_passed setup_failed < <(sed -n 's/^setup e2e: \([0-9]*\) passed, \([0-9]*\) failed$/\1 \2/p' "$log/setup.txt")
+    e2e_passed=$((e2e_passed + ${setup_passed:-0}))
+    e2e_failed=$((e2e_failed + ${setup_failed:-1}))
 else
     echo "windows build failed"
 fi
