@@ -23,6 +23,28 @@ void WaitForForeground(HWND window) {
     }
 }
 
+// The modifier keys the user holds. A menu asked for with a hotkey may have
+// been chosen from before the hotkey's keys were let go; they are given a
+// moment to come up, as a paste read with them held would be another chord.
+std::vector<unsigned> HeldModifiers() {
+    constexpr unsigned kModifiers[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN};
+    constexpr DWORD kLongestWaitMs = 300;
+    std::vector<unsigned> held;
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        held.clear();
+        for (const unsigned vk : kModifiers) {
+            if ((::GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) != 0) {
+                held.push_back(vk);
+            }
+        }
+        if (held.empty() || ::GetTickCount() - start >= kLongestWaitMs) {
+            return held;
+        }
+        ::Sleep(10);
+    }
+}
+
 // Opens an address as it is, or starts a program with its parameters in its own folder.
 void LaunchShortcut(const std::string& target) {
     const ShortcutLaunch launch = SplitShortcutTarget(target);
@@ -47,7 +69,7 @@ void CTamberView::OnTypeText(UINT id) {
     ::SetActiveWindow(m_hWndPrevForeground);
     WaitForForeground(m_hWndPrevForeground);
     CWin32Desktop desktop(*this);
-    SendKeyChord(desktop, {VK_CONTROL, 'V'});
+    SendKeyChordAlone(desktop, {VK_CONTROL, 'V'}, HeldModifiers());
     ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }
 

@@ -1,6 +1,7 @@
 #include "tests/e2e/test_window.h"
 
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
 
 namespace e2e {
 
@@ -45,6 +46,60 @@ std::string TestEditWindow::Text() const {
     char text[512] = {};
     ::GetWindowTextA(m_frame, text, sizeof text);
     return text;
+}
+
+OtherProgramEditWindow::OtherProgramEditWindow() {
+    std::string command = "\"" + TestDirectory() + "e2e_edit_program.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
+        return;
+    }
+    ::WaitForInputIdle(m_process.hProcess, 5000);
+    WaitFor(
+        [&] {
+            ::EnumWindows(
+                [](HWND hwnd, LPARAM param) -> BOOL {
+                    auto* self = reinterpret_cast<OtherProgramEditWindow*>(param);
+                    DWORD pid = 0;
+                    ::GetWindowThreadProcessId(hwnd, &pid);
+                    if (pid == self->m_process.dwProcessId && ::IsWindowVisible(hwnd)) {
+                        self->m_frame = hwnd;
+                    }
+                    return self->m_frame == nullptr ? TRUE : FALSE;
+                },
+                reinterpret_cast<LPARAM>(this));
+            return m_frame != nullptr;
+        },
+        5000);
+}
+
+OtherProgramEditWindow::~OtherProgramEditWindow() {
+    if (m_process.hProcess != nullptr) {
+        ::TerminateProcess(m_process.hProcess, 0);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
+    }
+}
+
+bool OtherProgramEditWindow::Activate() {
+    ::SetForegroundWindow(m_frame);
+    return m_frame != nullptr && WaitPumping([&] { return ::GetForegroundWindow() == m_frame; }, 2000);
+}
+
+std::string OtherProgramEditWindow::Text() const {
+    // Sent, so that the control itself answers across the process boundary.
+    char text[512] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(m_frame, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                          &copied);
+    return text;
+}
+
+void OtherProgramEditWindow::SetText(const char* text) const {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(m_frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
 }
 
 }  // namespace e2e
