@@ -33,8 +33,16 @@ void TypeKeyEvent(WORD key, bool up) {
 }  // namespace
 
 void PressUserMenuHotKey() {
-    for (const WORD key : kHotKeyKeys) {
-        TypeKeyEvent(key, false);
+    for (auto key = std::begin(kHotKeyKeys); key != std::end(kHotKeyKeys); ++key) {
+        // Wine lets go of every key that X does not hold when one of its
+        // windows gains the X focus or the pointer: keys sent with SendInput,
+        // unlike a person's, which stay held. So they are held again.
+        for (auto held = std::begin(kHotKeyKeys); held != key; ++held) {
+            if ((::GetAsyncKeyState(*held) & 0x8000) == 0) {
+                TypeKeyEvent(*held, false);
+            }
+        }
+        TypeKeyEvent(*key, false);
     }
 }
 

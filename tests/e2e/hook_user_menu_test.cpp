@@ -179,10 +179,6 @@ E2E_CASE(HookUserMenu, ChosenSnippetIsTypedIntoAnotherProgram) {
     e2e::ValueOverride snippet{HKEY_LOCAL_MACHINE, kSettingsKey, "CompanyName"};
     snippet.Set(kSnippet);
     e2e::OtherProgramEditWindow other;
-    E2E_CHECK(other.Activate(), "the other program is in front");
-    // A program's first key is late under Wine: wait until it takes keys.
-    e2e::Press('X');
-    E2E_CHECK(e2e::WaitPumping([&] { return !other.Text().empty(); }, 3000), "the other program takes keys");
     for (const auto& c : cases) {
         const std::string name = std::string(c.name) + ": ";
         const Request request(1);
@@ -208,7 +204,9 @@ E2E_CASE(HookUserMenu, ChosenSnippetIsTypedIntoAnotherProgram) {
         if (c.ask == Ask::kHotKeyStillHeld) {
             e2e::ReleaseUserMenuHotKey();
         }
-        E2E_CHECK(!KeyHeld(VK_CONTROL) && !KeyHeld(VK_MENU) && !KeyHeld(VK_SHIFT), name + "no modifier is left pressed");
+        // The paste's last keys may still be on their way through keyvane's hook.
+        E2E_CHECK(e2e::WaitPumping([] { return !KeyHeld(VK_CONTROL) && !KeyHeld(VK_MENU) && !KeyHeld(VK_SHIFT); }, 1000),
+                  name + "no modifier is left pressed");
         E2E_CHECK(e2e::OpenMenu(request.keyvane) == nullptr, name + "no menu is left open");
     }
 }

@@ -84,8 +84,25 @@ OtherProgramEditWindow::~OtherProgramEditWindow() {
 }
 
 bool OtherProgramEditWindow::Activate() {
+    // The foreground changes at once, but the program's own thread takes the
+    // focus later, and Wine then moves the X focus to it. Its thread hears of
+    // that from the X server in the next turns of its message loop and lets go
+    // of every key Wine counts as down that X does not: the keys typed here
+    // with SendInput, so a hotkey typed in between would lose its Ctrl. Each
+    // message sent is answered from that loop; the second answer comes after
+    // a wait for messages that had the X news in hand.
     ::SetForegroundWindow(m_frame);
-    return m_frame != nullptr && WaitPumping([&] { return ::GetForegroundWindow() == m_frame; }, 2000);
+    const DWORD thread = ::GetWindowThreadProcessId(m_frame, nullptr);
+    const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return ::GetForegroundWindow() == m_frame && ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == m_frame;
+    };
+    const auto answers = [&] {
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+    };
+    return m_frame != nullptr && WaitPumping(focused, 2000) && answers() && answers();
 }
 
 std::string OtherProgramEditWindow::Text() const {

@@ -35,6 +35,8 @@ public:
     OtherProgramEditWindow& operator=(const OtherProgramEditWindow&) = delete;
 
     HWND Frame() const { return m_frame; }
+    // Brings the window forward and waits until its program has taken the
+    // keyboard focus; false if it did not.
     bool Activate();
     std::string Text() const;
     void SetText(const char* text) const;
