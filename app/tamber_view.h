@@ -113,4 +113,6 @@ private:
     };
     std::vector<ClipEntry> m_clipSnapshot;
     HWND m_hWndPrevForeground = nullptr;
+    // Whether the tray menu or the user menu is shown.
+    bool m_bMenuOpen = false;
 };

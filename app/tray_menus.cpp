@@ -34,6 +34,18 @@ private:
     HMENU m_menu;
 };
 
+// Marks one of the view's popup menus as open while it is shown.
+class OpenMenuMark {
+public:
+    explicit OpenMenuMark(bool& open) : m_open(open) { m_open = true; }
+    ~OpenMenuMark() { m_open = false; }
+    OpenMenuMark(const OpenMenuMark&) = delete;
+    OpenMenuMark& operator=(const OpenMenuMark&) = delete;
+
+private:
+    bool& m_open;
+};
+
 // The view is a child window: making it the foreground window brings its
 // top-level frame to the front, which is what every release does.
 void BringViewForward(HWND view) {
@@ -58,6 +70,7 @@ LRESULT CTamberView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
             ::GetCursorPos(&cursor);
             BringViewForward(m_hWnd);
             framework::Trace("tray menu");
+            const OpenMenuMark mark(m_bMenuOpen);
             ::TrackPopupMenu(popup, kPopupAlignment, cursor.x, cursor.y, 0, m_hWnd, nullptr);
             break;
         }
@@ -103,8 +116,10 @@ void CTamberView::ShowUserMenu() {
     char title[100] = {};
     const HWND foreground = ::GetForegroundWindow();
     ::GetWindowTextA(foreground, title, sizeof title);
-    if (std::strcmp(title, kMainWindowTitle) == 0) {
-        // One of our own menus is open: a second request chooses its highlighted item.
+    // Our own window is in front while one of our menus is open, and a second
+    // request then chooses the menu's highlighted item. Our window also stays
+    // in front after a menu closed; a request then opens the user menu.
+    if (m_bMenuOpen && std::strcmp(title, kMainWindowTitle) == 0) {
         CWin32Desktop desktop(*this);
         SendKeyChord(desktop, {VK_RETURN});
         return;
@@ -119,6 +134,7 @@ void CTamberView::ShowUserMenu() {
     m_hWndPrevForeground = foreground;
     BringViewForward(m_hWnd);
     framework::Trace("user menu");
+    const OpenMenuMark mark(m_bMenuOpen);
     ::TrackPopupMenu(popup, kPopupAlignment, cursor.x, cursor.y, 0, m_hWnd, nullptr);
 }
 

@@ -9,3 +9,12 @@
 // reverse order, each event with the key's mapped scan code and no delay; the
 // chord goes to whatever window has the keyboard focus.
 void SendKeyChord(IDesktop& desktop, const std::vector<unsigned>& keys);
+
+// The same chord, read by the window as nothing but itself. The window may
+// count modifier keys as held that the user holds still, or let go while
+// another window was in front (their release never reached it). So every
+// modifier key outside the chord (Shift, Ctrl, Alt, both Windows keys) is let
+// go once the chord's first key is down (an Alt or Windows key let go on its
+// own would open a menu), and the ones in `held`, which the user still holds,
+// are pressed again after the chord.
+void SendKeyChordAlone(IDesktop& desktop, const std::vector<unsigned>& keys, const std::vector<unsigned>& held);

@@ -14,12 +14,48 @@ constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr UINT kClipboardRestoreMs = 500;
 
 // The foreground moves to another program's window a moment after it is
-// asked to; keys typed before then would go to whichever window was in front.
-void WaitForForeground(HWND window) {
+// asked to, and that program's thread makes it active later still; keys typed
+// before then would go to whichever window was in front. Under Wine the X
+// focus follows, and that thread then lets go of every key X does not hold,
+// which a key we press is: a paste cut in two would arrive as a "v". It reads
+// that news while it waits for messages, so it is also made to answer twice.
+void WaitUntilInFront(HWND window) {
     constexpr DWORD kLongestWaitMs = 500;
+    const DWORD thread = ::GetWindowThreadProcessId(window, nullptr);
+    const auto active = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return ::GetForegroundWindow() == window && ::GetGUIThreadInfo(thread, &info) && info.hwndActive == window;
+    };
     const DWORD start = ::GetTickCount();
-    while (::GetForegroundWindow() != window && ::IsWindow(window) && ::GetTickCount() - start < kLongestWaitMs) {
+    while (!active() && ::IsWindow(window) && ::GetTickCount() - start < kLongestWaitMs) {
         ::Sleep(5);
+    }
+    for (int turn = 0; turn < 2; ++turn) {
+        DWORD_PTR result = 0;
+        ::SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kLongestWaitMs, &result);
+    }
+}
+
+// The modifier keys the user holds. A menu asked for with a hotkey may have
+// been chosen from before the hotkey's keys were let go; they are given a
+// moment to come up, as a paste read with them held would be another chord.
+std::vector<unsigned> HeldModifiers() {
+    constexpr unsigned kModifiers[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN};
+    constexpr DWORD kLongestWaitMs = 300;
+    std::vector<unsigned> held;
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        held.clear();
+        for (const unsigned vk : kModifiers) {
+            if ((::GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) != 0) {
+                held.push_back(vk);
+            }
+        }
+        if (held.empty() || ::GetTickCount() - start >= kLongestWaitMs) {
+            return held;
+        }
+        ::Sleep(10);
     }
 }
 
@@ -45,9 +81,9 @@ void CTamberView::OnTypeText(UINT id) {
     PutTextOnClipboard(*text);
     ::SetForegroundWindow(m_hWndPrevForeground);
     ::SetActiveWindow(m_hWndPrevForeground);
-    WaitForForeground(m_hWndPrevForeground);
+    WaitUntilInFront(m_hWndPrevForeground);
     CWin32Desktop desktop(*this);
-    SendKeyChord(desktop, {VK_CONTROL, 'V'});
+    SendKeyChordAlone(desktop, {VK_CONTROL, 'V'}, HeldModifiers());
     ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }
 

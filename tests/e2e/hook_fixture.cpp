@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 namespace e2e {
 
 void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports) {
@@ -13,14 +15,46 @@ void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports) {
     roads.OnHidReports(block.data(), block.size(), size, static_cast<DWORD>(reports.size()), ::GetTickCount());
 }
 
+namespace {
+
+const WORD kHotKeyKeys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
+
+// One key event, then the pause a typing person leaves before the next.
+void TypeKeyEvent(WORD key, bool up) {
+    INPUT input{};
+    input.type = INPUT_KEYBOARD;
+    input.ki.wVk = key;
+    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
+    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+    ::SendInput(1, &input, sizeof input);
+    ::Sleep(30);
+}
+
+}  // namespace
+
+void PressUserMenuHotKey() {
+    for (auto key = std::begin(kHotKeyKeys); key != std::end(kHotKeyKeys); ++key) {
+        // Wine lets go of every key that X does not hold when one of its
+        // windows gains the X focus or the pointer: keys sent with SendInput,
+        // unlike a person's, which stay held. So they are held again.
+        for (auto held = std::begin(kHotKeyKeys); held != key; ++held) {
+            if ((::GetAsyncKeyState(*held) & 0x8000) == 0) {
+                TypeKeyEvent(*held, false);
+            }
+        }
+        TypeKeyEvent(*key, false);
+    }
+}
+
+void ReleaseUserMenuHotKey() {
+    for (auto key = std::rbegin(kHotKeyKeys); key != std::rend(kHotKeyKeys); ++key) {
+        TypeKeyEvent(*key, true);
+    }
+}
+
 void TypeUserMenuHotKey() {
-    const BYTE keys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
-    for (BYTE key : keys) {
-        ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC)), 0, 0);
-    }
-    for (int i = 2; i >= 0; --i) {
-        ::keybd_event(keys[i], static_cast<BYTE>(::MapVirtualKeyA(keys[i], MAPVK_VK_TO_VSC)), KEYEVENTF_KEYUP, 0);
-    }
+    PressUserMenuHotKey();
+    ReleaseUserMenuHotKey();
 }
 
 }  // namespace e2e

@@ -15,7 +15,11 @@ using ReportBytes = std::vector<std::uint8_t>;
 // Hands `reports`, all of one size, to the key roads as one Raw Input block.
 void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports);
 
-// Types the user menu's hotkey Ctrl+Alt+Space on the desktop.
+// The user menu's hotkey Ctrl+Alt+Space on the desktop, as a person types
+// it: Ctrl, Alt and Space go down one after another, and later all come up
+// (Space first). The hotkey acts on the Space going down.
+void PressUserMenuHotKey();
+void ReleaseUserMenuHotKey();
 void TypeUserMenuHotKey();
 
 }  // namespace e2e

@@ -2,7 +2,8 @@
 // pressed on the desktop while keyvane runs, and the keyboard's menu key,
 // whose report goes through the key roads as the WM_INPUT handler hands it
 // on. Either opens the user menu only while "Enable Office Keyboard Menu" is
-// checked.
+// checked. A snippet chosen from the menu is typed into another program's
+// window, however the menu was asked for and its item chosen.
 #include "settings/keyboard_settings.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/dialog_driver.h"
@@ -101,4 +102,111 @@ E2E_CASE(HookUserMenu, MenuKeyOpensNothingWhenSwitchedOff) {
     const Request request(0);
     PressMenuKey(request);
     CheckNoMenu(request);
+}
+
+namespace {
+
+constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
+
+enum class Ask { kHotKeyLetGo, kHotKeyStillHeld, kMenuKey, kTimer };
+enum class Choose { kKeys, kMouse };
+
+// Clicks the left button at a point of the screen.
+void ClickAt(int x, int y) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x * 65535 / width;
+        input.mi.dy = y * 65535 / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+// Clicks the first item of keyvane's frontmost menu once `count` of its menus are open.
+void ClickFirstItem(const KeyvaneProcess& keyvane, int count) {
+    const auto openMenus = [&] {
+        int open = 0;
+        for (HWND menu = ::FindWindowExA(nullptr, nullptr, "#32768", nullptr); menu != nullptr;
+             menu = ::FindWindowExA(nullptr, menu, "#32768", nullptr)) {
+            DWORD pid = 0;
+            ::GetWindowThreadProcessId(menu, &pid);
+            open += pid == keyvane.Pid() && ::IsWindowVisible(menu) ? 1 : 0;
+        }
+        return open;
+    };
+    E2E_CHECK(e2e::WaitPumping([&] { return openMenus() == count; }, 3000), std::to_string(count) + " menus are open");
+    RECT rect{};
+    ::GetWindowRect(e2e::OpenMenu(keyvane), &rect);
+    ClickAt(rect.left + 20, rect.top + 10);
+}
+
+// "My Text" > "Company Name", the first item of the first submenu.
+void ChooseCompanyName(const KeyvaneProcess& keyvane, Choose choose) {
+    if (choose == Choose::kKeys) {
+        e2e::Press(VK_DOWN);
+        e2e::Press(VK_RIGHT);
+        e2e::Press(VK_RETURN);
+    } else {
+        ClickFirstItem(keyvane, 1);
+        ClickFirstItem(keyvane, 2);
+    }
+}
+
+bool KeyHeld(int vk) {
+    return (::GetAsyncKeyState(vk) & 0x8000) != 0;
+}
+
+}  // namespace
+
+E2E_CASE(HookUserMenu, ChosenSnippetIsTypedIntoAnotherProgram) {
+    const struct {
+        const char* name;
+        Ask ask;
+        Choose choose;
+    } cases[] = {
+        {"hotkey let go, keys", Ask::kHotKeyLetGo, Choose::kKeys},
+        {"hotkey let go, mouse", Ask::kHotKeyLetGo, Choose::kMouse},
+        {"hotkey still held, mouse", Ask::kHotKeyStillHeld, Choose::kMouse},
+        {"menu key, keys", Ask::kMenuKey, Choose::kKeys},
+        {"timer, mouse", Ask::kTimer, Choose::kMouse},
+    };
+    e2e::ValueOverride snippet{HKEY_LOCAL_MACHINE, kSettingsKey, "CompanyName"};
+    snippet.Set(kSnippet);
+    e2e::OtherProgramEditWindow other;
+    for (const auto& c : cases) {
+        const std::string name = std::string(c.name) + ": ";
+        const Request request(1);
+        other.SetText("");
+        E2E_CHECK(other.Activate(), name + "the other program is in front");
+        const size_t from = request.keyvane.Mark();
+        if (c.ask == Ask::kMenuKey) {
+            PressMenuKey(request);
+        } else if (c.ask == Ask::kTimer) {
+            ::PostMessageA(request.keyvane.View(), WM_TIMER, 4, 0);
+        } else {
+            e2e::PressUserMenuHotKey();
+        }
+        E2E_CHECK(request.keyvane.WaitForLine(from, "keyvane: user menu") >= 0, name + "the user menu opened");
+        E2E_CHECK(e2e::WaitPumping([&] { return e2e::OpenMenu(request.keyvane) != nullptr; }, 3000),
+                  name + "the menu is shown");
+        if (c.ask == Ask::kHotKeyLetGo) {
+            e2e::ReleaseUserMenuHotKey();
+        }
+        ChooseCompanyName(request.keyvane, c.choose);
+        E2E_CHECK(e2e::WaitPumping([&] { return other.Text() == kSnippet; }, 3000),
+                  name + "the snippet was typed into the other program, got \"" + other.Text() + "\"");
+        if (c.ask == Ask::kHotKeyStillHeld) {
+            e2e::ReleaseUserMenuHotKey();
+        }
+        // The paste's last keys may still be on their way through keyvane's hook.
+        E2E_CHECK(e2e::WaitPumping([] { return !KeyHeld(VK_CONTROL) && !KeyHeld(VK_MENU) && !KeyHeld(VK_SHIFT); }, 1000),
+                  name + "no modifier is left pressed");
+        E2E_CHECK(e2e::OpenMenu(request.keyvane) == nullptr, name + "no menu is left open");
+    }
 }

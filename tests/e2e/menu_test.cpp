@@ -18,7 +18,9 @@ constexpr UINT kTrayNotify = WM_USER + 100;
 constexpr UINT kTrayIcon = 128;
 constexpr UINT kUserMenuTimer = 4;
 constexpr UINT kCompanyName = 32779;
+constexpr UINT kUserMenuExit = 32791;
 constexpr UINT kMyPicture = 32785;
+constexpr UINT kQuit = 32774;
 constexpr char kSettingsKey[] = "Software\\Corvale";
 constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
 
@@ -207,6 +209,35 @@ E2E_CASE(Menus, SecondRequestChoosesTheHighlightedItem) {
     E2E_CHECK_EQ(opened, 1, "the second request opened no second menu");
 }
 
+E2E_CASE(Menus, RequestAfterTheTrayMenuOpensTheUserMenu) {
+    // The tray menu leaves keyvane's own frame in front; no menu of keyvane's is open then.
+    const struct {
+        const char* name;
+        BYTE key;
+        bool about;
+    } cases[] = {{"right click, Escape", VK_ESCAPE, false}, {"About... and closed", VK_RETURN, true}};
+    for (const auto& c : cases) {
+        const std::string name = std::string(c.name) + ": ";
+        KeyvaneProcess& keyvane = Running();
+        size_t from = keyvane.Mark();
+        ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+        E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), name + "the tray menu opened");
+        if (c.about) {
+            Press(VK_DOWN);
+        }
+        Press(c.key);
+        E2E_CHECK(MenuCloses(keyvane), name + "the tray menu closed");
+        if (c.about) {
+            E2E_CHECK(AboutBoxShownAndClosed(keyvane), name + "About... ran");
+        }
+        from = keyvane.Mark();
+        ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+        E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), name + "the request opened the user menu");
+        Press(VK_ESCAPE);
+        E2E_CHECK(MenuCloses(keyvane), name + "the user menu closed");
+    }
+}
+
 E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
     KeyvaneProcess& keyvane = Running();
     SetSetting("CompanyName", kSnippet);
@@ -262,4 +293,49 @@ E2E_CASE(Menus, MyPictureWithoutItsFolderValueDoesNothing) {
     E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
     e2e::PumpMessages(1000);
     E2E_CHECK_EQ(windows(), before, "no folder window opened");
+}
+
+E2E_CASE(Menus, QuitEndsWithinASecondAfterTheMenusWereUsed) {
+    KeyvaneProcess& keyvane = Running();
+    SetSetting("CompanyName", kSnippet);
+    size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), "the tray menu opened");
+    Press(VK_DOWN);
+    Press(VK_RETURN);
+    E2E_CHECK(AboutBoxShownAndClosed(keyvane), "About... ran from the tray menu");
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK);
+    E2E_CHECK(AboutBoxShownAndClosed(keyvane), "About... ran from a double click");
+    {
+        e2e::TestEditWindow window;
+        E2E_CHECK(window.Activate(), "the test window is in front");
+        from = keyvane.Mark();
+        ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+        E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
+        Press(VK_DOWN);
+        Press(VK_RIGHT);
+        Press(VK_RETURN);
+        E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == kSnippet; }, 3000), "the snippet was typed");
+        OpenAndDismissUserMenu(keyvane, window);
+        E2E_CHECK(window.Activate(), "the test window is in front");
+        from = keyvane.Mark();
+        ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+        E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
+        Press(VK_UP);
+        Press(VK_RETURN);
+        E2E_CHECK(MenuCloses(keyvane), "Exit closed the user menu");
+    }
+    ::SetForegroundWindow(keyvane.Frame());
+    from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
+    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
+    if (MenuOpens(keyvane, from, "keyvane: user menu")) {
+        Press(VK_ESCAPE);
+        E2E_CHECK(MenuCloses(keyvane), "the user menu closed");
+    }
+    const double start = e2e::NowMs();
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kQuit, 0);
+    const bool ended = keyvane.WaitExit(5000);
+    E2E_CHECK(ended && e2e::NowMs() - start < 1000,
+              "the process ended within 1 s of Quit, took " + std::to_string(e2e::NowMs() - start) + " ms");
 }

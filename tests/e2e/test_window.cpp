@@ -1,6 +1,7 @@
 #include "tests/e2e/test_window.h"
 
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
 
 namespace e2e {
 
@@ -45,6 +46,77 @@ std::string TestEditWindow::Text() const {
     char text[512] = {};
     ::GetWindowTextA(m_frame, text, sizeof text);
     return text;
+}
+
+OtherProgramEditWindow::OtherProgramEditWindow() {
+    std::string command = "\"" + TestDirectory() + "e2e_edit_program.exe\"";
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
+        return;
+    }
+    ::WaitForInputIdle(m_process.hProcess, 5000);
+    WaitFor(
+        [&] {
+            ::EnumWindows(
+                [](HWND hwnd, LPARAM param) -> BOOL {
+                    auto* self = reinterpret_cast<OtherProgramEditWindow*>(param);
+                    DWORD pid = 0;
+                    ::GetWindowThreadProcessId(hwnd, &pid);
+                    if (pid == self->m_process.dwProcessId && ::IsWindowVisible(hwnd)) {
+                        self->m_frame = hwnd;
+                    }
+                    return self->m_frame == nullptr ? TRUE : FALSE;
+                },
+                reinterpret_cast<LPARAM>(this));
+            return m_frame != nullptr;
+        },
+        5000);
+}
+
+OtherProgramEditWindow::~OtherProgramEditWindow() {
+    if (m_process.hProcess != nullptr) {
+        ::TerminateProcess(m_process.hProcess, 0);
+        ::WaitForSingleObject(m_process.hProcess, 5000);
+        ::CloseHandle(m_process.hThread);
+        ::CloseHandle(m_process.hProcess);
+    }
+}
+
+bool OtherProgramEditWindow::Activate() {
+    // The foreground changes at once, but the program's own thread takes the
+    // focus later, and Wine then moves the X focus to it. Its thread hears of
+    // that from the X server in the next turns of its message loop and lets go
+    // of every key Wine counts as down that X does not: the keys typed here
+    // with SendInput, so a hotkey typed in between would lose its Ctrl. Each
+    // message sent is answered from that loop; the second answer comes after
+    // a wait for messages that had the X news in hand.
+    ::SetForegroundWindow(m_frame);
+    const DWORD thread = ::GetWindowThreadProcessId(m_frame, nullptr);
+    const auto focused = [&] {
+        GUITHREADINFO info{};
+        info.cbSize = sizeof info;
+        return ::GetForegroundWindow() == m_frame && ::GetGUIThreadInfo(thread, &info) && info.hwndFocus == m_frame;
+    };
+    const auto answers = [&] {
+        DWORD_PTR result = 0;
+        return ::SendMessageTimeoutA(m_frame, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &result) != 0;
+    };
+    return m_frame != nullptr && WaitPumping(focused, 2000) && answers() && answers();
+}
+
+std::string OtherProgramEditWindow::Text() const {
+    // Sent, so that the control itself answers across the process boundary.
+    char text[512] = {};
+    DWORD_PTR copied = 0;
+    ::SendMessageTimeoutA(m_frame, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
+                          &copied);
+    return text;
+}
+
+void OtherProgramEditWindow::SetText(const char* text) const {
+    DWORD_PTR result = 0;
+    ::SendMessageTimeoutA(m_frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
 }
 
 }  // namespace e2e

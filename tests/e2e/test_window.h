@@ -25,6 +25,27 @@ private:
     HWND m_frame = nullptr;
 };
 
+// The same in a program of its own (e2e_edit_program.exe beside the test
+// program), for typing that must reach another process; ended with the object.
+class OtherProgramEditWindow {
+public:
+    OtherProgramEditWindow();
+    ~OtherProgramEditWindow();
+    OtherProgramEditWindow(const OtherProgramEditWindow&) = delete;
+    OtherProgramEditWindow& operator=(const OtherProgramEditWindow&) = delete;
+
+    HWND Frame() const { return m_frame; }
+    // Brings the window forward and waits until its program has taken the
+    // keyboard focus; false if it did not.
+    bool Activate();
+    std::string Text() const;
+    void SetText(const char* text) const;
+
+private:
+    PROCESS_INFORMATION m_process{};
+    HWND m_frame = nullptr;
+};
+
 // Handles this thread's pending messages for about `ms` milliseconds.
 void PumpMessages(unsigned ms);
 

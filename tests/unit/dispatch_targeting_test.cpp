@@ -65,6 +65,23 @@ TEST(KeyChord, KeysGoDownInOrderAndComeUpInReverse) {
     }
 }
 
+TEST(KeyChord, AloneLetsGoOfTheOtherModifiersAndPressesTheHeldOnesAgain) {
+    const struct {
+        std::vector<unsigned> held;
+        const char* line;
+    } chords[] = {
+        {{}, "keys +0x11 -0x10 -0x12 -0x5B -0x5C +0x56 -0x56 -0x11"},
+        {{0x12}, "keys +0x11 -0x10 -0x12 -0x5B -0x5C +0x56 -0x56 -0x11 +0x12"},
+        // A held key of the chord itself is held again after it.
+        {{0x11, 0x5B}, "keys +0x11 -0x10 -0x12 -0x5B -0x5C +0x56 -0x56 -0x11 +0x11 +0x5B"},
+    };
+    for (const auto& chord : chords) {
+        CFakeDesktop desktop;
+        SendKeyChordAlone(desktop, {0x11, 'V'}, chord.held);
+        EXPECT_EQ(desktop.trace, std::vector<std::string>{chord.line});
+    }
+}
+
 // Office installed as the registry says: key "SOFTWARE\Microsoft\Office\<v>.0",
 // its Word install root's "Path", and the program files that can be read.
 struct OfficeCase {
