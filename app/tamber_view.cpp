@@ -107,6 +107,11 @@ void CTamberView::SetTrayIcon(BOOL active) {
 }
 
 void CTamberView::OnQuit() {
+    // Quit may come while one of our menus is shown; the menu's own message
+    // loop would keep the program running until the user dismissed the menu.
+    if (m_bMenuOpen) {
+        ::EndMenu();
+    }
     NOTIFYICONDATAA nid{};
     nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
     nid.hWnd = m_hWnd;

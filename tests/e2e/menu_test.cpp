@@ -295,47 +295,24 @@ E2E_CASE(Menus, MyPictureWithoutItsFolderValueDoesNothing) {
     E2E_CHECK_EQ(windows(), before, "no folder window opened");
 }
 
-E2E_CASE(Menus, QuitEndsWithinASecondAfterTheMenusWereUsed) {
-    KeyvaneProcess& keyvane = Running();
-    SetSetting("CompanyName", kSnippet);
-    size_t from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
-    E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), "the tray menu opened");
-    Press(VK_DOWN);
-    Press(VK_RETURN);
-    E2E_CHECK(AboutBoxShownAndClosed(keyvane), "About... ran from the tray menu");
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK);
-    E2E_CHECK(AboutBoxShownAndClosed(keyvane), "About... ran from a double click");
-    {
-        e2e::TestEditWindow window;
-        E2E_CHECK(window.Activate(), "the test window is in front");
-        from = keyvane.Mark();
-        ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
-        E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
-        Press(VK_DOWN);
-        Press(VK_RIGHT);
-        Press(VK_RETURN);
-        E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == kSnippet; }, 3000), "the snippet was typed");
-        OpenAndDismissUserMenu(keyvane, window);
-        E2E_CHECK(window.Activate(), "the test window is in front");
-        from = keyvane.Mark();
-        ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
-        E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
-        Press(VK_UP);
-        Press(VK_RETURN);
-        E2E_CHECK(MenuCloses(keyvane), "Exit closed the user menu");
+E2E_CASE(Menus, QuitWhileAMenuIsOpenEndsWithinASecond) {
+    // Quit comes as a command while the menu's own loop runs: a user-menu
+    // request just before it, or a command posted by another program.
+    const struct {
+        const char* name;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+        const char* line;
+    } cases[] = {{"tray menu", kTrayNotify, kTrayIcon, WM_RBUTTONUP, "keyvane: tray menu"},
+                 {"user menu", WM_TIMER, kUserMenuTimer, 0, "keyvane: user menu"}};
+    for (const auto& c : cases) {
+        const std::string name = std::string(c.name) + ": ";
+        KeyvaneProcess& keyvane = Running();
+        const size_t from = keyvane.Mark();
+        ::PostMessageA(keyvane.View(), c.message, c.wParam, c.lParam);
+        E2E_CHECK(MenuOpens(keyvane, from, c.line), name + "the menu opened");
+        ::PostMessageA(keyvane.View(), WM_COMMAND, kQuit, 0);
+        E2E_CHECK(keyvane.WaitExit(1000), name + "the process ended within 1 s of Quit");
     }
-    ::SetForegroundWindow(keyvane.Frame());
-    from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), WM_TIMER, kUserMenuTimer, 0);
-    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
-    if (MenuOpens(keyvane, from, "keyvane: user menu")) {
-        Press(VK_ESCAPE);
-        E2E_CHECK(MenuCloses(keyvane), "the user menu closed");
-    }
-    const double start = e2e::NowMs();
-    ::PostMessageA(keyvane.View(), WM_COMMAND, kQuit, 0);
-    const bool ended = keyvane.WaitExit(5000);
-    E2E_CHECK(ended && e2e::NowMs() - start < 1000,
-              "the process ended within 1 s of Quit, took " + std::to_string(e2e::NowMs() - start) + " ms");
 }
