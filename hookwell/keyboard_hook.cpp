@@ -1,6 +1,7 @@
 #include "hookwell/keyboard_hook.h"
 
 #include "framework/diagnostics.h"
+#include "framework/stage_stamps.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ void CKeyboardHook::Install(const char* how) {
 }
 
 LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
+    framework::StampStage(framework::Stage::kHookSaw);
     if (code == HC_ACTION && t_hook != nullptr) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         t_hook->m_watchdog.OnHookCall(event->time, ::GetTickCount());
