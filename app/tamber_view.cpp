@@ -95,14 +95,16 @@ LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (intake.restartIconTimer) {
         framework::StampStage(framework::Stage::kViewTook);
     }
+    // The key acts first. The icon's switch is a call into the process that
+    // keeps the notification area, which the user would not see sooner anyway.
+    if (intake.command) {
+        DispatchKeyCommand(*intake.command);
+    }
     if (intake.icon != KeyIntake::Icon::kUnchanged) {
         SetTrayIcon(intake.icon == KeyIntake::Icon::kActive);
     }
     if (intake.restartIconTimer) {
         ::SetTimer(m_hWnd, kTimerTrayIcon, kTrayIconPeriodMs, nullptr);
-    }
-    if (intake.command) {
-        DispatchKeyCommand(*intake.command);
     }
     return CFormView::WindowProc(message, wParam, lParam);
 }
