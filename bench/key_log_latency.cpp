@@ -7,6 +7,7 @@
 // the first seconds of a run, while the program's start is still going on. It
 // prints figures and fails only when a key is not dispatched at all.
 #include "bench/figures.h"
+#include "bench/key_stages.h"
 #include "bench/keyvane_runs.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
@@ -82,4 +83,23 @@ E2E_CASE(Bench, KeyLogLatencyInTheFirstSeconds) {
     }
     bench::PrintLatency("key log road: written 0.5-5 s after the start to the dispatcher's entry, early wake-up on",
                         latencies, std::to_string(latencies.size()) + " keys, " + std::to_string(kStarts) + " starts");
+}
+
+// The key log road stage by stage; report code 19 is copy, which sends Ctrl+C
+// to the window in front.
+E2E_CASE(Bench, KeyLogRoadStages) {
+    CKeyLogFile keyLog(kKeyLog);
+    E2E_CHECK(keyLog.Create(19), "a fresh key log");
+    const bench::KeyRoad road{"key log road", "record written", true, 20, 220, 100};
+    bench::MeasureKeyStages(
+        road,
+        [](e2e::KeyvaneProcess& keyvane) {
+            E2E_CHECK(keyvane.WaitForLine(0, "keyvane: key log synchronised") >= 0, "the poll thread found the key log");
+        },
+        [&keyLog](e2e::KeyvaneProcess&) {
+            const double written = e2e::NowMs();
+            E2E_CHECK(keyLog.Press({kReportCode}), "a key written");
+            return written;
+        });
+    ::DeleteFileA(kKeyLog);
 }

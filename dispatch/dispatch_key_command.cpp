@@ -6,6 +6,7 @@
 #include "dispatch/text_encoding_win32.h"
 #include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
+#include "framework/stage_stamps.h"
 
 #include <cstdint>
 
@@ -16,6 +17,7 @@ void CTamberView::DispatchKeyCommand(UINT code) {
         return;
     }
     framework::Trace("command 0x%02X", command);
+    framework::StampStage(framework::Stage::kDispatcherEntered);
     RunDispatcher([command](CKeyCommandDispatcher& dispatcher) { dispatcher.Dispatch(command); });
 }
 

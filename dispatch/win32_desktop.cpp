@@ -5,6 +5,8 @@
 #include "dispatch/text_encoding_win32.h"
 #include "driver/os_architecture.h"
 #include "framework/diagnostics.h"
+#include "framework/stage_stamps.h"
+#include "hookwell/keyboard_hook.h"
 #include "registry/reg_access.h"
 #include "settings/settings_store.h"
 
@@ -120,10 +122,18 @@ void CWin32Desktop::SendCommand(WindowId window, unsigned id) {
 }
 
 void CWin32Desktop::SendKeys(const std::vector<KeyEvent>& events) {
+    bool first = true;
     for (const KeyEvent& event : events) {
         const auto vk = static_cast<BYTE>(event.vk);
         const auto scan = static_cast<BYTE>(event.mappedScan ? ::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) : 0);
-        ::keybd_event(vk, scan, event.up ? KEYEVENTF_KEYUP : 0, 0);
+        if (first) {
+            framework::StampStage(framework::Stage::kInputHanded);
+        }
+        ::keybd_event(vk, scan, event.up ? KEYEVENTF_KEYUP : 0, kOwnKeystrokeMark);
+        if (first) {
+            framework::StampStage(framework::Stage::kInputReturned);
+            first = false;
+        }
     }
 }
 

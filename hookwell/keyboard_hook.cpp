@@ -1,6 +1,7 @@
 #include "hookwell/keyboard_hook.h"
 
 #include "framework/diagnostics.h"
+#include "framework/stage_stamps.h"
 
 namespace {
 
@@ -51,8 +52,14 @@ void CKeyboardHook::Install(const char* how) {
 }
 
 LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
+    framework::StampStage(framework::Stage::kHookSaw);
+    const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
+    // Our own chords are no key of the keyboard, and our own sending thread
+    // waits until this hook has let each go.
+    if (code == HC_ACTION && (event->flags & LLKHF_INJECTED) != 0 && event->dwExtraInfo == kOwnKeystrokeMark) {
+        return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
     if (code == HC_ACTION && t_hook != nullptr) {
-        const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         t_hook->m_watchdog.OnHookCall(event->time, ::GetTickCount());
         t_hook->m_roads.OnVirtualKey(event->vkCode, (event->flags & LLKHF_UP) == 0, event->time);
     }

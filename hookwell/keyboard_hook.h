@@ -9,6 +9,10 @@
 
 #include <windows.h>
 
+// The extra information of the keystrokes the program sends itself (its
+// chords): the hook lets them go on at once, as the sender waits for it.
+constexpr ULONG_PTR kOwnKeystrokeMark = 0x4B564E45;  // "KVNE"
+
 class CKeyboardHook {
 public:
     // Installs the hook on the calling thread; one per thread.

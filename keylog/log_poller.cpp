@@ -4,6 +4,7 @@
 #include "app/key_intake.h"
 #include "driver/keyboard_driver.h"
 #include "framework/diagnostics.h"
+#include "framework/stage_stamps.h"
 #include "framework/worker_thread.h"
 #include "keylog/key_log_reader.h"
 #include "keylog/key_log_wait.h"
@@ -65,6 +66,7 @@ unsigned LogPollThread(void*) {
         // Sent, not posted: each key is dispatched on the user-interface thread
         // while this thread waits, so keys are handled one at a time, in ring order.
         for (const std::uint32_t record : pass.records) {
+            framework::StampStage(framework::Stage::kKeyLogPosted);
             ::SendMessageA(g_hViewWnd, kMsgKeyLogRecord, 0, static_cast<LPARAM>(record));
         }
         wait.Wait();

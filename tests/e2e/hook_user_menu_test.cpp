@@ -93,9 +93,9 @@ E2E_CASE(HookUserMenu, MenuKeyOpensTheUserMenuWhenSwitchedOn) {
     CheckMenuOpensAndCloses(request);
     const auto lines = request.keyvane.LinesSince(request.from);
     E2E_CHECK(lines.size() >= 3 && (std::vector<std::string>(lines.begin(), lines.begin() + 3) ==
-                                    std::vector<std::string>{"keyvane: icon active", "keyvane: no command 0x4D",
+                                    std::vector<std::string>{"keyvane: no command 0x4D", "keyvane: icon active",
                                                              "keyvane: user menu"}),
-              "the menu key blinks the icon as a key log record does, its command does nothing, then the menu");
+              "the menu key's command does nothing, it blinks the icon as a key log record does, then the menu");
 }
 
 E2E_CASE(HookUserMenu, MenuKeyOpensNothingWhenSwitchedOff) {

@@ -30,6 +30,12 @@ std::vector<std::string> LinesOf(const KeyvaneProcess& keyvane, UINT message, WP
     return lines;
 }
 
+// The key acts first: its command's line leads, the icon's switch follows it.
+bool ActsBeforeTheIcon(const std::vector<std::string>& lines, const std::string& command) {
+    const auto icon = std::find(lines.begin(), lines.end(), "keyvane: icon active");
+    return !lines.empty() && lines[0] == command && icon != lines.end();
+}
+
 KeyvaneProcess& Running() {
     return e2e::SharedKeyvane("winxp");
 }
@@ -44,14 +50,12 @@ E2E_CASE(Intake, KeyCommandWithNonZeroWParamDoesNothing) {
 E2E_CASE(Intake, KeyCommandDispatchesTheLowByte) {
     const auto lines = LinesOf(Running(), g_keyCommand, 0, 0x120);
     // The command's own lines (its picture, for one) follow.
-    E2E_CHECK(lines.size() >= 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x20",
-              "icon active, then command 0x20");
+    E2E_CHECK(ActsBeforeTheIcon(lines, "keyvane: command 0x20"), "command 0x20, then icon active");
 }
 
 E2E_CASE(Intake, KeyLogRecordDispatchesItsTableEntry) {
     const auto lines = LinesOf(Running(), kKeyLogRecord, 0, 0x11D);
-    E2E_CHECK(lines.size() >= 2 && lines[0] == "keyvane: icon active" && lines[1] == "keyvane: command 0x0D",
-              "icon active, then command 0x0D (volume down)");
+    E2E_CHECK(ActsBeforeTheIcon(lines, "keyvane: command 0x0D"), "command 0x0D (volume down), then icon active");
 }
 
 E2E_CASE(Intake, ReportsWithoutCommandDispatchNothing) {
