@@ -16,6 +16,9 @@ void CTamberView::DispatchKeyCommand(UINT code) {
         return;
     }
     framework::Trace("command 0x%02X", command);
+    if (RunOwnKeyAction(command)) {
+        return;
+    }
     RunDispatcher([command](CKeyCommandDispatcher& dispatcher) { dispatcher.Dispatch(command); });
 }
 

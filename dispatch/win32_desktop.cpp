@@ -123,7 +123,7 @@ void CWin32Desktop::SendKeys(const std::vector<KeyEvent>& events) {
     for (const KeyEvent& event : events) {
         const auto vk = static_cast<BYTE>(event.vk);
         const auto scan = static_cast<BYTE>(event.mappedScan ? ::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC) : 0);
-        ::keybd_event(vk, scan, event.up ? KEYEVENTF_KEYUP : 0, 0);
+        ::keybd_event(vk, scan, event.up ? KEYEVENTF_KEYUP : 0, m_keyMark);
     }
 }
 

@@ -9,7 +9,8 @@ class CTamberView;
 
 class CWin32Desktop : public IDesktop {
 public:
-    explicit CWin32Desktop(CTamberView& view) : m_view(view) {}
+    // `keyMark` goes with every key event as its extra information.
+    explicit CWin32Desktop(CTamberView& view, std::uintptr_t keyMark = 0) : m_view(view), m_keyMark(keyMark) {}
 
     WindowId ForegroundWindow() override;
     WindowId TopWindow() override;
@@ -43,4 +44,5 @@ public:
 
 private:
     CTamberView& m_view;
+    std::uintptr_t m_keyMark;
 };

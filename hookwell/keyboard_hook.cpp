@@ -1,5 +1,6 @@
 #include "hookwell/keyboard_hook.h"
 
+#include "dispatch/own_chord_mark.h"
 #include "framework/diagnostics.h"
 
 namespace {
@@ -54,7 +55,10 @@ LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam
     if (code == HC_ACTION && t_hook != nullptr) {
         const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
         t_hook->m_watchdog.OnHookCall(event->time, ::GetTickCount());
-        t_hook->m_roads.OnVirtualKey(event->vkCode, (event->flags & LLKHF_UP) == 0, event->time);
+        // A key's own chord is the program's doing, not a key of the keyboard.
+        if (event->dwExtraInfo != kOwnChordMark) {
+            t_hook->m_roads.OnVirtualKey(event->vkCode, (event->flags & LLKHF_UP) == 0, event->time);
+        }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }
