@@ -112,6 +112,7 @@ E2E_CASE(OwnKeys, NothingBadValuesAndChangesAtTheNextKey) {
     Store(keys, "play", "none");
     Store(keys, "mail", "keys:Ctrl+Hyper+N");
     keys.Write("stop", REG_DWORD, std::string(4, '\0'));
+    Store(keys, "next", "text:" + std::string(100000, 'x'));
     DispatchSession keyvane("winxp");
 
     auto lines = keyvane.LinesOfPress(0x08);
@@ -128,6 +129,11 @@ E2E_CASE(OwnKeys, NothingBadValuesAndChangesAtTheNextKey) {
     E2E_CHECK(Has(lines, "keyvane: key stop: stored action not taken, not a string value") &&
                   Has(lines, "keyvane: picture VCDStop 32"),
               "a number under the stop key's name leaves it built in: " + Joined(lines));
+
+    lines = keyvane.LinesOfPress(0x2B);
+    E2E_CHECK(Has(lines, "keyvane: key next: stored action not taken, longer than 1024 characters") &&
+                  Has(lines, "keyvane: picture VCDNext 32"),
+              "a text far too long leaves the next key built in: " + Joined(lines));
 
     // Changed while the program runs: the very next key acts on the new value.
     keys.Write("play", REG_SZ, std::string(1, '\0'));
