@@ -4,6 +4,7 @@
 #pragma once
 
 #include "audio/endpoint_volume.h"
+#include "dispatch/key_actions_win32.h"
 #include "framework/form_view.h"
 #include "hookwell/keybdhook.h"
 #include "keylog/log_poller.h"
@@ -11,6 +12,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -80,6 +82,12 @@ private:
     void SaveClipboard();
     void PutTextOnClipboard(const std::string& text);
     void RestoreClipboard();
+    // Gives `window` the foreground and pastes there; the clipboard comes back later.
+    void PasteInto(HWND window);
+    // A key's own action, when the user stored one for the key of `command`:
+    // true when it ran in place of the built-in action.
+    bool RunOwnKeyAction(std::uint8_t command);
+    void PutTextOnClipboard(const std::wstring& text);
 
     // Settings dialogs and the driver package.
     void OnConfig();
@@ -115,4 +123,5 @@ private:
     HWND m_hWndPrevForeground = nullptr;
     // Whether the tray menu or the user menu is shown.
     bool m_bMenuOpen = false;
+    CKeyActions m_keyActions;
 };

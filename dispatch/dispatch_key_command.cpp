@@ -18,6 +18,9 @@ void CTamberView::DispatchKeyCommand(UINT code) {
     }
     framework::Trace("command 0x%02X", command);
     framework::StampStage(framework::Stage::kDispatcherEntered);
+    if (RunOwnKeyAction(command)) {
+        return;
+    }
     RunDispatcher([command](CKeyCommandDispatcher& dispatcher) { dispatcher.Dispatch(command); });
 }
 

@@ -54,8 +54,10 @@ void CKeyboardHook::Install(const char* how) {
 LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
     framework::StampStage(framework::Stage::kHookSaw);
     const auto* event = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
-    // Our own chords are no key of the keyboard, and our own sending thread
-    // waits until this hook has let each go.
+    // Our own chords are no key of the keyboard: a stored chord of multimedia
+    // keys (MediaPlayPause on the play key) would otherwise come back as a key
+    // and press itself again without end. And our own sending thread waits
+    // until this hook has let each go.
     if (code == HC_ACTION && (event->flags & LLKHF_INJECTED) != 0 && event->dwExtraInfo == kOwnKeystrokeMark) {
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
     }

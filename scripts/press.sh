@@ -7,18 +7,14 @@
 # library's way. Names are those listed by "scripts/press.sh --list".
 set -euo pipefail
 cd "$(dirname "$0")/.."
-declare -A code=(
-    [mute]=0x01 [web-home]=0x02 [mail]=0x03 [web-stop]=0x04 [web-back]=0x05 [web-forward]=0x06
-    [web-refresh]=0x07 [play]=0x08 [previous]=0x09 [next]=0x0A [stop]=0x0B [volume-up]=0x0C
-    [volume-down]=0x0D [calculator]=0x0E [favourites]=0x0F [web-search]=0x10 [media]=0x11
-    [my-computer]=0x12 [scroll-up]=0x14 [scroll-down]=0x18 [word]=0x32 [excel]=0x33
-    [powerpoint]=0x35 [calendar]=0x36 [eject]=0x37 [new]=0x38 [open]=0x39 [save]=0x3A
-    [replace]=0x3B [spelling]=0x3C [undo]=0x3D [redo]=0x3E [reply]=0x3F [reply-all]=0x40
-    [find]=0x41 [send]=0x42 [shift-latch]=0x43 [cut]=0x44 [copy]=0x45 [paste]=0x46
-    [close-window]=0x49 [next-window]=0x4A [print]=0x4B [reboot]=0x4C [middle-click]=0x4E
-    [help]=0x51 [messenger]=0x52 [pictures]=0x53 [sound-recorder]=0x57 [magnifier]=0x58
-    [show-desktop]=0x59 [gadgets]=0x5A [games]=0x5C
-)
+# The key names and each key's first key command code, from the program's own
+# table of them (KeyNames, dispatch/key_names.cpp).
+declare -A code=()
+while read -r name first; do
+    code[$name]=$first
+done < <(sed -n '/^const std::array<KeyName/,/^}};/p' dispatch/key_names.cpp |
+    sed -nE 's/^ *\{"([a-z0-9-]+)", [^{]*\{(0x[0-9A-F]{2}).*/\1 \2/p')
+[ ${#code[@]} -gt 0 ] || { echo "cannot read KeyNames in dispatch/key_names.cpp" >&2; exit 1; }
 if [ "${1:-}" = "--list" ] || [ $# -eq 0 ]; then
     printf '%s\n' "${!code[@]}" | sort | column -c 100
     exit 0

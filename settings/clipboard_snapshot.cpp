@@ -98,3 +98,9 @@ void CTamberView::RestoreClipboard() {
     }
     m_clipSnapshot.clear();
 }
+
+void CTamberView::PutTextOnClipboard(const std::wstring& text) {
+    EmptyClipboardAs(m_hWnd);
+    // The system offers the text to older programs in their code page as well.
+    SetClipboardBytes(m_hWnd, CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+}

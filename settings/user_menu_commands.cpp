@@ -3,9 +3,10 @@
 // its value afresh, so what the Keyboard Properties dialog saved is what runs.
 #include "app/tamber_view.h"
 #include "dispatch/key_chord.h"
+#include "dispatch/text_encoding_win32.h"
 #include "dispatch/win32_desktop.h"
 #include "settings/settings_store.h"
-#include "settings/shortcut_target.h"
+#include "settings/launch_shortcut_win32.h"
 #include "settings/user_menu_values.h"
 
 namespace {
@@ -59,17 +60,6 @@ std::vector<unsigned> HeldModifiers() {
     }
 }
 
-// Opens an address as it is, or starts a program with its parameters in its own folder.
-void LaunchShortcut(const std::string& target) {
-    const ShortcutLaunch launch = SplitShortcutTarget(target);
-    // An empty name would have the shell open the current folder.
-    if (launch.file.empty()) {
-        return;
-    }
-    ::ShellExecuteA(nullptr, "open", launch.file.c_str(), launch.parameters.c_str(), launch.directory.c_str(),
-                    SW_SHOWNORMAL);
-}
-
 }  // namespace
 
 void CTamberView::OnTypeText(UINT id) {
@@ -79,9 +69,13 @@ void CTamberView::OnTypeText(UINT id) {
     }
     SaveClipboard();
     PutTextOnClipboard(*text);
-    ::SetForegroundWindow(m_hWndPrevForeground);
-    ::SetActiveWindow(m_hWndPrevForeground);
-    WaitUntilInFront(m_hWndPrevForeground);
+    PasteInto(m_hWndPrevForeground);
+}
+
+void CTamberView::PasteInto(HWND window) {
+    ::SetForegroundWindow(window);
+    ::SetActiveWindow(window);
+    WaitUntilInFront(window);
     CWin32Desktop desktop(*this);
     SendKeyChordAlone(desktop, {VK_CONTROL, 'V'}, HeldModifiers());
     ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
@@ -97,6 +91,6 @@ void CTamberView::OnOpenShellFolder(UINT id) {
 void CTamberView::OnLaunchShortcut(UINT id) {
     const std::optional<std::string> target = ReadSetting(UserMenuValueName(id));
     if (target) {
-        LaunchShortcut(*target);
+        LaunchShortcut(Utf8FromAnsi(*target));
     }
 }

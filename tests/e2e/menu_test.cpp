@@ -3,9 +3,11 @@
 #include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
+#include "tests/e2e/registry_fixture.h"
 #include "tests/e2e/test_window.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 using e2e::KeyvaneProcess;
@@ -247,6 +249,28 @@ E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
     ::PostMessageA(keyvane.View(), WM_COMMAND, kCompanyName, 0);
     E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == kSnippet; }, 3000),
               "the snippet was typed into the test window, got \"" + window.Text() + "\"");
+    E2E_CHECK(e2e::WaitPumping(ClipboardHoldsTheTestContents, 3000), "the clipboard holds what it held before");
+}
+
+E2E_CASE(Menus, TextActionOfAKeyTypesAnyTextAndTheClipboardComesBack) {
+    KeyvaneProcess& keyvane = Running();
+    const std::wstring text = L"Gr\u00fc\u00dfe \u2713 \u65e5\u672c";
+    const e2e::ScratchKey keys(HKEY_LOCAL_MACHINE, "Software\\Corvale\\Keys");
+    const std::wstring value = L"text:" + text;
+    ::RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Corvale\\Keys", L"calculator", REG_SZ, value.c_str(),
+                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    e2e::TestEditWindow window;
+    FillClipboard(window.Frame(), true);
+    E2E_CHECK(window.Activate(), "the test window is in front");
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), ::RegisterWindowMessageA("KeyCommand"), 0, 0x2D);
+    const auto typed = [&] {
+        wchar_t got[64] = {};
+        ::GetWindowTextW(window.Frame(), got, 64);
+        return std::wstring(got);
+    };
+    E2E_CHECK(e2e::WaitPumping([&] { return typed() == text; }, 3000), "the text was typed whole into the test window");
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: picture Calculator 32") >= 0, "after the calculator's picture");
     E2E_CHECK(e2e::WaitPumping(ClipboardHoldsTheTestContents, 3000), "the clipboard holds what it held before");
 }
 
