@@ -177,7 +177,11 @@ long KeyvaneProcess::WaitForLine(size_t from, const std::string& text, unsigned 
 
 long KeyvaneProcess::Sync() const {
     const size_t from = Mark();
-    SendToView(kMsgIconNormal, 0, 0);
+    // Posted, not sent: while the view waits on the notification area after a
+    // key, it takes sent messages at once, before that key's own last lines.
+    if (!::PostMessageA(m_view, kMsgIconNormal, 0, 0)) {
+        throw Failure("the view took no message");
+    }
     return WaitForLine(from, "keyvane: icon normal");
 }
 

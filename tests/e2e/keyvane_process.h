@@ -45,7 +45,7 @@ public:
     std::vector<std::string> LinesSince(size_t from) const;
     // Waits for a line of this process containing `text`; its index or -1.
     long WaitForLine(size_t from, const std::string& text, unsigned timeoutMs = 5000) const;
-    // Sends the view a message that only resets its icon and waits for its line,
+    // Posts the view a message that only resets its icon and waits for its line,
     // so that every line caused by earlier sends has arrived; returns the index.
     long Sync() const;
 
