@@ -1,5 +1,6 @@
 #include "app/tamber_view.h"
 #include "framework/diagnostics.h"
+#include "framework/stage_stamps.h"
 #include "osd/popup_place.h"
 
 namespace {
@@ -27,6 +28,7 @@ void ShowAtCorner(CPictureWnd& popup, PopupPoint offset, PopupPoint size) {
 
 void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::Trace("picture %s %d", name, frameHeight);
+    framework::StampStage(framework::Stage::kPictureShowing);
     if (m_pPictureWnd && m_pPictureWnd->IsOpen()) {
         m_pPictureWnd->DestroyWindow();
     }
@@ -38,6 +40,7 @@ void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     if (active != nullptr && ::IsWindow(active)) {
         ::SetActiveWindow(active);
     }
+    framework::StampStage(framework::Stage::kPictureShown);
 }
 
 void CTamberView::RequestVolumeDisplay(int level) {
