@@ -102,7 +102,7 @@ E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
     for (int frame = 1; frame < 4; ++frame) {
         E2E_CHECK(ShowsFrame(popup, "VCDPLAY.bmp", frame, 1000), "frame " + std::to_string(frame) + " follows");
     }
-    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(popup); }, 2000), "the popup closed itself");
+    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindowVisible(popup); }, 2000), "the popup went by itself");
     const double lifetime = e2e::NowMs() - sent;
     E2E_CHECK(lifetime > 1000 && lifetime < 2000, "on screen about 1.2 s, was " + std::to_string(lifetime));
 }
@@ -113,7 +113,7 @@ E2E_CASE(Pictures, NextKeyReplacesThePopupFromItsFirstFrame) {
     const HWND first = OnlyPopup(keyvane, 2000);
     E2E_CHECK(first != nullptr && ShowsFrame(first, "VCDPLAY.bmp", 1, 1500), "the first popup reached frame 1");
     keyvane.SendToView(g_keyCommand, 0, kPrevious);
-    E2E_CHECK(!::IsWindow(first), "the first popup went at once");
+    E2E_CHECK(!::IsWindowVisible(first), "the first picture went at once");
     const HWND second = OnlyPopup(keyvane, 2000);
     E2E_CHECK(second != nullptr, "one popup is left");
     E2E_CHECK(ShowsFrame(second, "VCDPREV.bmp", 0, 1000), "the second picture starts from frame 0");
@@ -136,7 +136,7 @@ E2E_CASE(Pictures, VolumeKeysShowOneLevelPopupKeptUpByFurtherKeys) {
     ::Sleep(500);
     keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
     const double further = e2e::NowMs();
-    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(popup); }, 3000), "the popup closed");
+    E2E_CHECK(e2e::WaitFor([&] { return !::IsWindowVisible(popup); }, 3000), "the popup went");
     const double kept = e2e::NowMs() - further;
     E2E_CHECK(kept > 800, "the further key kept the same popup up 800 ms more, was " + std::to_string(kept));
     E2E_CHECK(e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(), "no popup is left behind");
