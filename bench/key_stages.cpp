@@ -189,8 +189,8 @@ void MeasureRun(const char* program, const KeyRoad& road, const PrepareRun& prep
         E2E_CHECK(e2e::WaitFor([&] { return target.CtrlUps() > ups; }, 2000),
                   std::string(program) + ": key " + std::to_string(key + 1) + "'s Ctrl reached the target");
         // The view is done with the key once its last stamp is in.
-        E2E_CHECK(e2e::WaitFor([&] { return AddKey(road, reader.Read(), mark, sent, target.LastCtrlDownMs(), samples); },
-                               2000),
+        const double ctrlMs = target.LastCtrlDownMs();
+        E2E_CHECK(e2e::WaitFor([&] { return AddKey(road, reader.Read(), mark, sent, ctrlMs, samples); }, 2000),
                   std::string(program) + ": key " + std::to_string(key + 1) + " left every stage's stamp");
         AddFloors(keyvane, target, reader, samples);
     }
