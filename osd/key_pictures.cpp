@@ -1,7 +1,6 @@
 #include "app/tamber_view.h"
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
-#include "osd/popup_place.h"
 
 namespace {
 
@@ -14,19 +13,13 @@ constexpr PopupPoint kKeyPictureSize{32, 32};
 constexpr PopupPoint kVolumeOffset{110, 30};
 constexpr PopupPoint kVolumeSize{96, 32};
 
-PopupPoint CornerPlace(PopupPoint offset, PopupPoint size) {
-    const PopupPoint corner{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
-    const PopupArea screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return PlacePopup(corner, offset, size, screen);
-}
-
 }  // namespace
 
 // The popup is shown without activation, so the window in front stays in front.
 void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::Trace("picture %s %d", name, frameHeight);
     framework::StampStage(framework::Stage::kPictureShowing);
-    m_pictureWnd.PlayKeyPicture(name, frameHeight, CornerPlace(kKeyPictureOffset, kKeyPictureSize));
+    m_pictureWnd.PlayKeyPicture(name, frameHeight, kKeyPictureOffset, kKeyPictureSize);
     framework::StampStage(framework::Stage::kPictureShown);
 }
 
@@ -38,5 +31,5 @@ void CTamberView::RequestVolumeDisplay(int level) {
 
 void CTamberView::ShowVolumeDisplay() {
     ::KillTimer(m_hWnd, kTimerVolumeDisplay);
-    m_pictureWnd.ShowVolumeLevel(m_nPendingLevel, CornerPlace(kVolumeOffset, kVolumeSize));
+    m_pictureWnd.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset, kVolumeSize);
 }

@@ -16,6 +16,12 @@ constexpr int kVolumeFrameHeight = 32;
 constexpr char kVolumeStrip[] = "Volume";
 constexpr RECT kCreationRect{0, 0, 100, 100};
 
+PopupPoint CornerPlace(PopupPoint offset, PopupPoint size) {
+    const PopupPoint corner{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
+    const PopupArea screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return PlacePopup(corner, offset, size, screen);
+}
+
 }  // namespace
 
 const framework::MessageMap& CPictureWnd::ThisMessageMap() {
@@ -36,8 +42,8 @@ BOOL CPictureWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     return CWnd::PreCreateWindow(cs);
 }
 
-BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint place) {
-    if (!Prepare(Shows::kKeyPicture, place)) {
+BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size) {
+    if (!Prepare(Shows::kKeyPicture, offset, size)) {
         return FALSE;
     }
     m_strPictureName = name;
@@ -45,9 +51,9 @@ BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint p
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint place) {
+BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset, PopupPoint size) {
     // A volume popup already up keeps its 800 ms running until the new level is shown.
-    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, place)) {
+    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset, size)) {
         return FALSE;
     }
     m_nFrameHeight = kVolumeFrameHeight;
@@ -55,7 +61,7 @@ BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint place) {
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::Prepare(Shows shows, PopupPoint place) {
+BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset, PopupPoint size) {
     if (m_hWnd == nullptr) {
         const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
         if (className == nullptr ||
@@ -68,7 +74,8 @@ BOOL CPictureWnd::Prepare(Shows shows, PopupPoint place) {
     // What is up goes at once; the new picture comes on its timer.
     Hide();
     m_shows = shows;
-    m_place = place;
+    m_offset = offset;
+    m_size = size;
     return TRUE;
 }
 
@@ -134,8 +141,14 @@ void CPictureWnd::ShowFrame() {
         ::CombineRgn(region, m_pStrip->frames[frame].get(), nullptr, RGN_COPY);
     }
     ::SetWindowRgn(m_hWnd, region, TRUE);
-    // The first frame brings the popup to the top of the topmost band; later ones leave it there.
-    const UINT order = ::IsWindowVisible(m_hWnd) ? SWP_NOZORDER : 0;
+    // The first frame places the popup and brings it to the top of the topmost
+    // band; later ones leave it there. The screen's metrics are read here, on
+    // the popup's timer, not while the key that asked for the picture waits.
+    const bool first = !::IsWindowVisible(m_hWnd);
+    if (first) {
+        m_place = CornerPlace(m_offset, m_size);
+    }
+    const UINT order = first ? 0 : SWP_NOZORDER;
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_nFrameHeight,
                    order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);

@@ -18,10 +18,12 @@ public:
     CPictureWnd() = default;
 
     // Both return the result of arming their first timer (non-zero on success).
+    // The popup stands `offset` left of and above the corner of the full-screen
+    // client area, placed for `size` (popup_place.h).
     // Plays the named strip from its first frame, in place of whatever is up.
-    BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint place);
+    BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size);
     // Shows a level: in place of a key picture, or in the volume popup already up.
-    BOOL ShowVolumeLevel(int level, PopupPoint place);
+    BOOL ShowVolumeLevel(int level, PopupPoint offset, PopupPoint size);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
@@ -30,7 +32,7 @@ public:
 private:
     enum class Shows { kNothing, kKeyPicture, kVolume };
 
-    BOOL Prepare(Shows shows, PopupPoint place);
+    BOOL Prepare(Shows shows, PopupPoint offset, PopupPoint size);
     void ShowStrip(const std::string& name);
     void ShowFrame();
     void Hide();
@@ -43,7 +45,9 @@ private:
     CPictureStrips m_strips;
     const PictureStrip* m_pStrip = nullptr;
     Shows m_shows = Shows::kNothing;
-    PopupPoint m_place{0, 0};
+    PopupPoint m_offset{0, 0};
+    PopupPoint m_size{0, 0};
+    PopupPoint m_place{0, 0};  // where the first frame put the popup
     int m_nOffset = 0;
     int m_nFrameHeight = 0;
     // A copy, so that the caller's text may go at once.
