@@ -111,8 +111,8 @@ private:
     DWORD m_dwMuteControlID = kNoMixerControl;
     DWORD m_bMute = 0;
     CEndpointVolume m_endpointVolume;
-    // The one picture popup; kept after its window closes until the next one.
-    std::unique_ptr<CPictureWnd> m_pPictureWnd;
+    // The one picture popup, hidden between pictures.
+    CPictureWnd m_pictureWnd;
     int m_nPendingLevel = 0;
     // The clipboard's memory-block formats, saved while a text is pasted.
     struct ClipEntry {

@@ -16,7 +16,7 @@ using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, BitmapDelete
 // Null when the resource does not exist (names are matched without regard to case).
 OwnedBitmap LoadBitmapResource(LPCSTR name);
 
-// Copies the bitmap's top-left width x height to (x, y) of the device context.
-void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height, int x = 0, int y = 0);
+// Copies width x height of the bitmap, from its row sourceTop on, to (x, y) of the device context.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int width, int height, int x = 0, int y = 0, int sourceTop = 0);
 
 }  // namespace framework

@@ -22,7 +22,7 @@ enum class Stage : std::uint32_t {
     kIconSwitching,     // the tray icon's switch to active starts
     kIconSwitched,      // and is done
     kPictureShowing,    // a key picture is asked for
-    kPictureShown,      // and its popup is up
+    kPictureShown,      // and the key goes on (the first frame follows on the popup's timer)
 };
 
 struct StageStamp {

@@ -1,6 +1,6 @@
 #include "app/tamber_view.h"
 #include "framework/diagnostics.h"
-#include "osd/popup_place.h"
+#include "framework/stage_stamps.h"
 
 namespace {
 
@@ -12,32 +12,15 @@ constexpr PopupPoint kKeyPictureOffset{60, 20};
 constexpr PopupPoint kKeyPictureSize{32, 32};
 constexpr PopupPoint kVolumeOffset{110, 30};
 constexpr PopupPoint kVolumeSize{96, 32};
-constexpr RECT kCreationRect{0, 0, 100, 100};
-
-void ShowAtCorner(CPictureWnd& popup, PopupPoint offset, PopupPoint size) {
-    const PopupPoint corner{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
-    const PopupArea screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    const PopupPoint place = PlacePopup(corner, offset, size, screen);
-    // No size yet: the first frame gives the popup its size and shape.
-    ::SetWindowPos(popup.m_hWnd, nullptr, place.x, place.y, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::ShowWindow(popup.m_hWnd, SW_SHOWNA);
-}
 
 }  // namespace
 
+// The popup is shown without activation, so the window in front stays in front.
 void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::Trace("picture %s %d", name, frameHeight);
-    if (m_pPictureWnd && m_pPictureWnd->IsOpen()) {
-        m_pPictureWnd->DestroyWindow();
-    }
-    const HWND active = ::GetActiveWindow();
-    m_pPictureWnd = std::make_unique<CPictureWnd>();
-    if (m_pPictureWnd->CreateKeyPicture(kCreationRect, name, frameHeight)) {
-        ShowAtCorner(*m_pPictureWnd, kKeyPictureOffset, kKeyPictureSize);
-    }
-    if (active != nullptr && ::IsWindow(active)) {
-        ::SetActiveWindow(active);
-    }
+    framework::StampStage(framework::Stage::kPictureShowing);
+    m_pictureWnd.PlayKeyPicture(name, frameHeight, kKeyPictureOffset, kKeyPictureSize);
+    framework::StampStage(framework::Stage::kPictureShown);
 }
 
 void CTamberView::RequestVolumeDisplay(int level) {
@@ -48,16 +31,5 @@ void CTamberView::RequestVolumeDisplay(int level) {
 
 void CTamberView::ShowVolumeDisplay() {
     ::KillTimer(m_hWnd, kTimerVolumeDisplay);
-    if (m_pPictureWnd && m_pPictureWnd->IsOpen()) {
-        if (m_pPictureWnd->ShowsVolume()) {
-            m_pPictureWnd->SetVolumeLevel(m_nPendingLevel);
-            return;
-        }
-        // A key picture still playing gives way, so the level is always shown whole.
-        m_pPictureWnd->DestroyWindow();
-    }
-    m_pPictureWnd = std::make_unique<CPictureWnd>();
-    if (m_pPictureWnd->CreateVolumeLevel(kCreationRect, m_nPendingLevel)) {
-        ShowAtCorner(*m_pPictureWnd, kVolumeOffset, kVolumeSize);
-    }
+    m_pictureWnd.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset, kVolumeSize);
 }

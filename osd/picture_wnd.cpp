@@ -1,16 +1,12 @@
 #include "osd/picture_wnd.h"
 
-#include "osd/frame_mask.h"
-
-#include <vector>
-
 namespace {
 
 enum PopupTimer : UINT {
-    kTimerFirstFrame = 0,   // 20 ms after creation: load the strip, show frame 0
+    kTimerFirstFrame = 0,   // 20 ms after a key picture is asked for: show frame 0
     kTimerNextFrame = 1,    // every 300 ms: the next frame
     kTimerLoadLevel = 2,    // 20 ms after a level request: show that level
-    kTimerCloseLevel = 3,   // 800 ms after the last level: close
+    kTimerCloseLevel = 3,   // 800 ms after the last level: hide
 };
 
 constexpr UINT kFrameDelayMs = 20;
@@ -18,49 +14,12 @@ constexpr UINT kFramePeriodMs = 300;
 constexpr UINT kLevelShownMs = 800;
 constexpr int kVolumeFrameHeight = 32;
 constexpr char kVolumeStrip[] = "Volume";
+constexpr RECT kCreationRect{0, 0, 100, 100};
 
-// The strip as 32-bit pixels, top row first, for reading and writing back.
-struct StripPixels {
-    BITMAPINFO info{};
-    std::vector<std::uint32_t> pixels;
-};
-
-bool ReadStrip(HDC dc, HBITMAP bitmap, int width, int height, StripPixels* strip) {
-    strip->info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    strip->info.bmiHeader.biWidth = width;
-    strip->info.bmiHeader.biHeight = -height;
-    strip->info.bmiHeader.biPlanes = 1;
-    strip->info.bmiHeader.biBitCount = 32;
-    strip->info.bmiHeader.biCompression = BI_RGB;
-    strip->pixels.assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    return ::GetDIBits(dc, bitmap, 0, static_cast<UINT>(height), strip->pixels.data(), &strip->info,
-                       DIB_RGB_COLORS) == height;
-}
-
-// A region made of the mask's kept pixels, one rectangle per run in a row.
-HRGN RegionOfKeptPixels(const FrameMask& mask) {
-    std::vector<RECT> runs;
-    for (int y = 0; y < mask.height; ++y) {
-        for (int x = 0; x < mask.width;) {
-            if (mask.IsRemoved(x, y)) {
-                ++x;
-                continue;
-            }
-            const int start = x;
-            while (x < mask.width && !mask.IsRemoved(x, y)) {
-                ++x;
-            }
-            runs.push_back(RECT{start, y, x, y + 1});
-        }
-    }
-    std::vector<BYTE> data(sizeof(RGNDATAHEADER) + runs.size() * sizeof(RECT));
-    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = static_cast<DWORD>(runs.size());
-    header->rcBound = RECT{0, 0, mask.width, mask.height};
-    std::copy(runs.begin(), runs.end(), reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER)));
-    return ::ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+PopupPoint CornerPlace(PopupPoint offset, PopupPoint size) {
+    const PopupPoint corner{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
+    const PopupArea screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return PlacePopup(corner, offset, size, screen);
 }
 
 }  // namespace
@@ -77,42 +36,47 @@ const framework::MessageMap& CPictureWnd::ThisMessageMap() {
 }
 
 BOOL CPictureWnd::PreCreateWindow(CREATESTRUCTA& cs) {
-    // Created hidden; shown without activation once it is in its corner.
+    // Created hidden; shown without activation once its first frame is cut.
     cs.style = static_cast<LONG>(WS_POPUP);
     cs.dwExStyle |= WS_EX_TOOLWINDOW;
     return CWnd::PreCreateWindow(cs);
 }
 
-BOOL CPictureWnd::CreatePopup(const RECT& rect) {
-    const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, rect.left, rect.top,
-                                            rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr);
-}
-
-BOOL CPictureWnd::CreateKeyPicture(const RECT& rect, const char* name, int frameHeight) {
-    m_strPictureName = name;
-    m_nFrameHeight = frameHeight;
-    m_bVolume = false;
-    if (!CreatePopup(rect)) {
+BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size) {
+    if (!Prepare(Shows::kKeyPicture, offset, size)) {
         return FALSE;
     }
+    m_strPictureName = name;
+    m_nFrameHeight = frameHeight;
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::CreateVolumeLevel(const RECT& rect, int level) {
-    m_nFrameHeight = kVolumeFrameHeight;
-    m_nOffset = level * kVolumeFrameHeight;
-    m_bVolume = true;
-    if (!CreatePopup(rect)) {
+BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset, PopupPoint size) {
+    // A volume popup already up keeps its 800 ms running until the new level is shown.
+    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset, size)) {
         return FALSE;
     }
+    m_nFrameHeight = kVolumeFrameHeight;
+    m_nOffset = level * kVolumeFrameHeight;
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::SetVolumeLevel(int level) {
-    m_nFrameHeight = kVolumeFrameHeight;
-    m_nOffset = level * kVolumeFrameHeight;
-    return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
+BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset, PopupPoint size) {
+    if (m_hWnd == nullptr) {
+        const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+        if (className == nullptr ||
+            !CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
+                      kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
+                      nullptr)) {
+            return FALSE;
+        }
+    }
+    // What is up goes at once; the new picture comes on its timer.
+    Hide();
+    m_shows = shows;
+    m_offset = offset;
+    m_size = size;
+    return TRUE;
 }
 
 int CPictureWnd::OnCreate(LPCREATESTRUCTA) {
@@ -128,103 +92,86 @@ void CPictureWnd::OnTimer(UINT id) {
         case kTimerFirstFrame:
             ::KillTimer(m_hWnd, kTimerFirstFrame);
             m_nOffset = 0;
-            LoadPicture();
-            if (IsOpen()) {
+            ShowStrip(m_strPictureName);
+            if (m_shows != Shows::kNothing) {
                 ::SetTimer(m_hWnd, kTimerNextFrame, kFramePeriodMs, nullptr);
             }
             break;
         case kTimerNextFrame:
             ::KillTimer(m_hWnd, kTimerNextFrame);
             ::SetTimer(m_hWnd, kTimerNextFrame, kFramePeriodMs, nullptr);
-            NextFrame();
+            m_nOffset += m_nFrameHeight;
+            if (m_pStrip == nullptr || m_nOffset >= m_pStrip->height) {
+                Hide();
+            } else {
+                ShowFrame();
+            }
             break;
         case kTimerLoadLevel:
             ::KillTimer(m_hWnd, kTimerLoadLevel);
-            m_strPictureName = kVolumeStrip;
-            LoadPicture();
-            if (IsOpen()) {
+            ShowStrip(kVolumeStrip);
+            if (m_shows != Shows::kNothing) {
                 ::SetTimer(m_hWnd, kTimerCloseLevel, kLevelShownMs, nullptr);
             }
             break;
         case kTimerCloseLevel:
-            ::KillTimer(m_hWnd, kTimerCloseLevel);
-            DestroyWindow();
+            Hide();
             break;
         default:
             break;
     }
-    if (IsOpen()) {
-        Default();
-    }
+    Default();
 }
 
-void CPictureWnd::LoadPicture() {
-    m_bitmap = framework::LoadBitmapResource(m_strPictureName.c_str());
-    if (!m_bitmap) {
-        // A name without a picture shows nothing and leaves no window behind.
-        DestroyWindow();
+void CPictureWnd::ShowStrip(const std::string& name) {
+    m_pStrip = m_strips.Find(name, m_nFrameHeight);
+    if (m_pStrip == nullptr) {
+        // A name without a picture shows nothing.
+        Hide();
         return;
     }
-    Redraw();
+    ShowFrame();
 }
 
-void CPictureWnd::NextFrame() {
-    m_nOffset += m_nFrameHeight;
-    if (m_nOffset >= m_nBitmapHeight) {
-        ::KillTimer(m_hWnd, kTimerNextFrame);
-        DestroyWindow();
-        return;
+void CPictureWnd::ShowFrame() {
+    // The window owns the region it is given: hand it a copy of the strip's.
+    const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    const size_t frame = static_cast<size_t>(m_nOffset / m_nFrameHeight);
+    if (m_nOffset >= 0 && frame < m_pStrip->frames.size()) {
+        ::CombineRgn(region, m_pStrip->frames[frame].get(), nullptr, RGN_COPY);
     }
-    Redraw();
-}
-
-void CPictureWnd::Redraw() {
-    const HDC dc = ::GetDC(m_hWnd);
-    BuildFrameRegion(dc);
-    ::ReleaseDC(m_hWnd, dc);
+    ::SetWindowRgn(m_hWnd, region, TRUE);
+    // The first frame places the popup and brings it to the top of the topmost
+    // band; later ones leave it there. The screen's metrics are read here, on
+    // the popup's timer, not while the key that asked for the picture waits.
+    const bool first = !::IsWindowVisible(m_hWnd);
+    if (first) {
+        m_place = CornerPlace(m_offset, m_size);
+    }
+    const UINT order = first ? 0 : SWP_NOZORDER;
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_nFrameHeight,
+                   order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
 
-void CPictureWnd::BuildFrameRegion(HDC dc) {
-    RECT window{};
-    ::GetWindowRect(m_hWnd, &window);
-    BITMAP info{};
-    ::GetObjectA(m_bitmap.get(), sizeof info, &info);
-    const int width = info.bmWidth;
-    m_nBitmapHeight = info.bmHeight;
-    const int height = m_nFrameHeight;
-
-    StripPixels strip;
-    if (!ReadStrip(dc, m_bitmap.get(), width, m_nBitmapHeight, &strip)) {
-        return;
+void CPictureWnd::Hide() {
+    for (UINT timer : {kTimerFirstFrame, kTimerNextFrame, kTimerLoadLevel, kTimerCloseLevel}) {
+        ::KillTimer(m_hWnd, timer);
     }
-    const auto pixel = [&](int x, int y) {
-        return strip.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] &
-               0xFFFFFFu;
-    };
-    const FrameMask mask = BuildFrameMask(width, m_nBitmapHeight, m_nOffset, height, pixel);
-    // Bring the frame's shown pixels up to the top band, which painting copies;
-    // the key-colour pixels stay behind and the region hides them.
-    for (int y = 0; y < height && y < m_nBitmapHeight; ++y) {
-        for (int x = 0; x < width; ++x) {
-            if (!mask.IsRemoved(x, y)) {
-                strip.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] =
-                    strip.pixels[static_cast<size_t>(m_nOffset + y) * static_cast<size_t>(width) +
-                                 static_cast<size_t>(x)];
-            }
-        }
+    if (::IsWindowVisible(m_hWnd)) {
+        ::ShowWindow(m_hWnd, SW_HIDE);
     }
-    ::SetDIBits(dc, m_bitmap.get(), 0, static_cast<UINT>(m_nBitmapHeight), strip.pixels.data(), &strip.info,
-                DIB_RGB_COLORS);
-    // The window owns the region from here on.
-    ::SetWindowRgn(m_hWnd, RegionOfKeptPixels(mask), TRUE);
-    ::MoveWindow(m_hWnd, window.left, window.top, width, height, TRUE);
+    m_shows = Shows::kNothing;
+    m_pStrip = nullptr;
 }
 
 BOOL CPictureWnd::OnEraseBkgnd(HDC dc) {
-    RECT window{};
-    ::GetWindowRect(m_hWnd, &window);
-    framework::DrawBitmap(dc, m_bitmap.get(), window.right - window.left, window.bottom - window.top);
+    if (m_pStrip != nullptr) {
+        RECT window{};
+        ::GetWindowRect(m_hWnd, &window);
+        framework::DrawBitmap(dc, m_pStrip->bitmap.get(), window.right - window.left, window.bottom - window.top, 0,
+                              0, m_nOffset);
+    }
     return TRUE;
 }
 

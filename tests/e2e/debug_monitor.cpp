@@ -3,6 +3,7 @@
 #include "tests/e2e/e2e.h"
 
 #include <cstring>
+#include <memory>
 #include <stdexcept>
 
 namespace e2e {
@@ -85,9 +86,25 @@ long DebugMonitor::WaitForLine(size_t from, DWORD pid, const std::string& text, 
     return found;
 }
 
-DebugMonitor& Monitor() {
-    static DebugMonitor monitor;
+namespace {
+
+std::unique_ptr<DebugMonitor>& SharedMonitor() {
+    static std::unique_ptr<DebugMonitor> monitor;
     return monitor;
+}
+
+}  // namespace
+
+DebugMonitor& Monitor() {
+    std::unique_ptr<DebugMonitor>& monitor = SharedMonitor();
+    if (monitor == nullptr) {
+        monitor = std::make_unique<DebugMonitor>();
+    }
+    return *monitor;
+}
+
+void CloseMonitor() {
+    SharedMonitor().reset();
 }
 
 }  // namespace e2e

@@ -47,7 +47,12 @@ private:
     std::thread m_thread;
 };
 
-// The monitor shared by every case of the run.
+// The monitor shared by every case of the run, opened on first use.
 DebugMonitor& Monitor();
+// Closes it, so that OutputDebugStringA in the session no longer waits for
+// anyone to take its line, as on a machine without a debug-output viewer.
+// The next Monitor() opens a new one, counting lines from 0: lines of a
+// process started before are not read again.
+void CloseMonitor();
 
 }  // namespace e2e
