@@ -37,20 +37,7 @@ std::string RecordFile() {
 
 // Writes the key log as the keyboard's filter driver does.
 void WriteKeyLog(const char* arguments) {
-    std::string commandLine = "\"" + TestDirectory() + "write_key_log.exe\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        throw Failure("cannot start " + commandLine);
-    }
-    const bool ended = ::WaitForSingleObject(process.hProcess, kProgramTimeoutMs) == WAIT_OBJECT_0;
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    if (!ended) {
-        throw Failure(commandLine + " did not end");
-    }
+    RunAndWait("\"" + TestDirectory() + "write_key_log.exe\" " + arguments, kProgramTimeoutMs);
 }
 
 int NextScene() {

@@ -10,6 +10,29 @@
 
 namespace e2e {
 
+DWORD RunAndWait(std::string commandLine, unsigned timeoutMs) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                          &process)) {
+        throw Failure("cannot start " + commandLine);
+    }
+    ::CloseHandle(process.hThread);
+    DWORD exitCode = STILL_ACTIVE;
+    if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
+        ::GetExitCodeProcess(process.hProcess, &exitCode);
+    } else {
+        ::TerminateProcess(process.hProcess, 99);
+    }
+    ::CloseHandle(process.hProcess);
+    if (exitCode == STILL_ACTIVE) {
+        throw Failure(commandLine + " did not end");
+    }
+    return exitCode;
+}
+
+
 namespace {
 
 constexpr char kFrameTitle[] = "Keyvane V1.0.20010401";

@@ -28,28 +28,6 @@ std::string SetupPath(Package package) {
     return TestDirectory() + (package == Package::StandIn ? "setup_with_driver\\" : "") + "keyvane-setup.exe";
 }
 
-DWORD RunAndWait(std::string commandLine, unsigned timeoutMs) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        throw Failure("cannot start " + commandLine);
-    }
-    ::CloseHandle(process.hThread);
-    DWORD exitCode = STILL_ACTIVE;
-    if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
-        ::GetExitCodeProcess(process.hProcess, &exitCode);
-    } else {
-        ::TerminateProcess(process.hProcess, 99);
-    }
-    ::CloseHandle(process.hProcess);
-    if (exitCode == STILL_ACTIVE) {
-        throw Failure(commandLine + " did not end");
-    }
-    return exitCode;
-}
-
 DWORD RunSetup(Package package, const std::string& arguments, const char* windowsVersion) {
     for (const char* program : {"keyvane-setup.exe", "uninstall.exe", "Un.exe"}) {
         SetWindowsVersion(program, windowsVersion);

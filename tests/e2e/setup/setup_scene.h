@@ -4,6 +4,7 @@
 // records).
 #pragma once
 
+#include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/registry_fixture.h"
 
 #include <windows.h>
@@ -26,8 +27,6 @@ constexpr char kKeyboardKey[] = "SYSTEM\\CurrentControlSet\\Enum\\USB\\Vid_04d9&
 enum class Package { None, StandIn };
 
 std::string SetupPath(Package package);
-// Starts a program and waits for it; its exit code.
-DWORD RunAndWait(std::string commandLine, unsigned timeoutMs = 60000);
 // keyvane-setup.exe with `arguments`, Wine reporting `windowsVersion` to it
 // and to its uninstaller.
 DWORD RunSetup(Package package, const std::string& arguments, const char* windowsVersion);
