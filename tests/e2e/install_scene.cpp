@@ -199,23 +199,7 @@ void InstallScene::RemoveProductDriver(const char* file) const {
 
 DWORD InstallScene::RunRegistry(const char* windowsVersion) const {
     SetWindowsVersion(kProbe, windowsVersion);
-    std::string commandLine = "\"" + m_setup + kProbe + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, m_setup.c_str(),
-                          &startup, &process)) {
-        throw Failure("cannot start " + commandLine);
-    }
-    ::CloseHandle(process.hThread);
-    DWORD exitCode = STILL_ACTIVE;
-    if (::WaitForSingleObject(process.hProcess, kProbeTimeoutMs) == WAIT_OBJECT_0) {
-        ::GetExitCodeProcess(process.hProcess, &exitCode);
-    } else {
-        ::TerminateProcess(process.hProcess, 99);
-    }
-    ::CloseHandle(process.hProcess);
-    return exitCode;
+    return RunAndWait("\"" + m_setup + kProbe + "\"", kProbeTimeoutMs, m_setup.c_str());
 }
 
 std::string InstallScene::InstalledDriverPath() const {

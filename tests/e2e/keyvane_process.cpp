@@ -10,11 +10,11 @@
 
 namespace e2e {
 
-DWORD RunAndWait(std::string commandLine, unsigned timeoutMs) {
+DWORD RunAndWait(std::string commandLine, unsigned timeoutMs, const char* folder) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
                           &process)) {
         throw Failure("cannot start " + commandLine);
     }

@@ -10,9 +10,9 @@
 
 namespace e2e {
 
-// Starts a program and waits for it; its exit code. A program that does not
-// end in time is ended, and the wait fails.
-DWORD RunAndWait(std::string commandLine, unsigned timeoutMs = 60000);
+// Starts a program (in `folder`, or in this one) and waits for it; its exit
+// code. A program that does not end in time is ended, and the wait fails.
+DWORD RunAndWait(std::string commandLine, unsigned timeoutMs = 60000, const char* folder = nullptr);
 
 // The folder of the test program (keyvane.exe is built beside it), with a backslash.
 std::string TestDirectory();
