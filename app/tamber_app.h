@@ -12,7 +12,7 @@ class CTamberApp : public framework::CWinApp {
 public:
     BOOL InitInstance() override;
 
-    // Program paths and the user-menu switch, filled at start-up from the settings.
+    // Program paths (UTF-8) and the user-menu switch, filled at start-up from the settings.
     std::string m_strStartPage;
     std::string m_strEmailPath;
     std::string m_strMediaPath;

@@ -80,7 +80,6 @@ private:
     void OnOpenShellFolder(UINT id);
     void OnLaunchShortcut(UINT id);
     void SaveClipboard();
-    void PutTextOnClipboard(const std::string& text);
     void RestoreClipboard();
     // Gives `window` the foreground and pastes there; the clipboard comes back later.
     void PasteInto(HWND window);

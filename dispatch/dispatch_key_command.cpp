@@ -3,7 +3,6 @@
 #include "app/tamber_view.h"
 #include "dispatch/key_command_dispatcher.h"
 #include "dispatch/key_commands.h"
-#include "dispatch/text_encoding_win32.h"
 #include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
@@ -29,10 +28,8 @@ void CTamberView::ReleaseShiftLatch() {
 }
 
 void CTamberView::RunDispatcher(const std::function<void(CKeyCommandDispatcher&)>& action) {
-    // The application keeps its paths in the ANSI code page; the dispatcher works in UTF-8.
     const CTamberApp& app = TheApp();
-    const ProgramPaths paths{Utf8FromAnsi(app.m_strStartPage), Utf8FromAnsi(app.m_strMediaPath),
-                             Utf8FromAnsi(app.m_strCalculatorPath)};
+    const ProgramPaths paths{app.m_strStartPage, app.m_strMediaPath, app.m_strCalculatorPath};
     DispatcherState state{m_bEjectOpens, m_bShiftLatched != FALSE, static_cast<std::uint32_t>(m_dwVolume),
                           static_cast<std::uint32_t>(m_bMute)};
     CWin32Desktop desktop(*this);

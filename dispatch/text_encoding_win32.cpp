@@ -40,6 +40,6 @@ std::string AnsiFromUtf8(const std::string& text) {
     return Narrow(CP_ACP, Widen(CP_UTF8, text));
 }
 
-std::string Utf8FromAnsi(const std::string& text) {
-    return Narrow(CP_UTF8, Widen(CP_ACP, text));
+std::wstring WideFromAnsi(const std::string& text) {
+    return Widen(CP_ACP, text);
 }

@@ -193,11 +193,7 @@ bool CWin32Desktop::MachineKeyExists(const std::string& key) {
 }
 
 std::optional<std::string> CWin32Desktop::MachineString(const std::string& key, const std::string& value) {
-    const auto text = ReadTextValue(HKEY_LOCAL_MACHINE, AnsiFromUtf8(key).c_str(), AnsiFromUtf8(value).c_str());
-    if (!text) {
-        return std::nullopt;
-    }
-    return Utf8FromAnsi(*text);
+    return ReadTextValue(HKEY_LOCAL_MACHINE, AnsiFromUtf8(key).c_str(), AnsiFromUtf8(value).c_str());
 }
 
 int CWin32Desktop::QueryOsArchitecture() {

@@ -1,24 +1,23 @@
 #include "framework/dialog.h"
 
+#include "dispatch/text_encoding_win32.h"
 #include "framework/bitmap_button.h"
 #include "framework/win_app.h"
-
-#include <vector>
 
 namespace framework {
 
 void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxLength) {
     const HWND control = ::GetDlgItem(dx->m_hDialog, id);
     if (dx->m_bSaveAndValidate) {
-        std::vector<char> text(static_cast<size_t>(::GetWindowTextLengthA(control)) + 1, '\0');
-        ::GetWindowTextA(control, text.data(), static_cast<int>(text.size()));
-        value = text.data();
+        std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(control)) + 1, L'\0');
+        text.resize(static_cast<size_t>(::GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+        value = Utf8FromWide(text);
         return;
     }
     if (maxLength > 0) {
-        ::SendMessageA(control, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
+        ::SendMessageW(control, EM_LIMITTEXT, static_cast<WPARAM>(maxLength), 0);
     }
-    ::SetWindowTextA(control, value.c_str());
+    ::SetWindowTextW(control, WideFromUtf8(value).c_str());
 }
 
 void DDX_Check(CDataExchange* dx, int id, BOOL& value) {
@@ -45,7 +44,7 @@ INT_PTR CDialog::DoModal() {
     if (owner == nullptr && GetApp() != nullptr && GetApp()->m_pMainWnd != nullptr) {
         owner = GetApp()->m_pMainWnd->m_hWnd;
     }
-    return RunModalDialog(MAKEINTRESOURCEA(m_nTemplateId), owner);
+    return RunModalDialog(m_nTemplateId, owner);
 }
 
 BOOL CDialog::UpdateData(BOOL saveAndValidate) {

@@ -16,8 +16,9 @@ struct CDataExchange {
     bool m_bSaveAndValidate;  // true: controls to members
 };
 
-// Exchanges an edit control's text; an edit takes at most `maxLength`
-// characters (0: no limit).
+// Exchanges an edit control's text, UTF-8 in `value`, through the wide
+// functions, so any character is shown and taken; an edit takes at most
+// `maxLength` characters, UTF-16 units as the control counts them (0: no limit).
 void DDX_Text(CDataExchange* dx, int id, std::string& value, int maxLength = 0);
 // Exchanges a check box: 1 checked, 0 clear.
 void DDX_Check(CDataExchange* dx, int id, BOOL& value);

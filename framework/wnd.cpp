@@ -166,9 +166,11 @@ BOOL CWnd::CreateDialogWindow(LPCSTR templateName, HWND parent) {
     });
 }
 
-INT_PTR CWnd::RunModalDialog(LPCSTR templateName, HWND owner) {
+INT_PTR CWnd::RunModalDialog(UINT templateId, HWND owner) {
+    // The wide call makes the dialog's controls Unicode windows: an edit made
+    // by the ANSI call keeps its text in the code page and loses any other character.
     return WithDialogBinding([&](bool hooked) -> INT_PTR {
-        return hooked ? ::DialogBoxParamA(::GetModuleHandleA(nullptr), templateName, owner,
+        return hooked ? ::DialogBoxParamW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
                                           &WindowBinding::DialogProcedure, 0)
                       : -1;
     });

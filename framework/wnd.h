@@ -59,7 +59,7 @@ protected:
     // Creates a modeless dialog window from a template, bound to this object.
     BOOL CreateDialogWindow(LPCSTR templateName, HWND parent);
     // Runs a modal dialog bound to this object; EndDialog's result, or -1.
-    INT_PTR RunModalDialog(LPCSTR templateName, HWND owner);
+    INT_PTR RunModalDialog(UINT templateId, HWND owner);
 
 private:
     friend struct WindowBinding;

@@ -1,6 +1,11 @@
 #include "registry/reg_access.h"
 
+#ifndef KEYVANE_REGISTRY_INSTALLER
+#include "dispatch/text_encoding_win32.h"
+#endif
+
 #include <cstring>
+#include <cwchar>
 
 CRegAccess::CRegAccess(HKEY root) : m_hKey(root) {}
 
@@ -90,6 +95,38 @@ bool CRegAccess::SetString(const char* name, const std::string& text) {
     const auto size = static_cast<DWORD>(text.size() + 1);
     return Record(WriteValue(name, REG_SZ, text.c_str(), size), REG_SZ, size);
 }
+
+#ifndef KEYVANE_REGISTRY_INSTALLER
+namespace {
+
+// Value names are in the code page, as for the other calls; none names the key's default value.
+std::wstring WideName(const char* name) {
+    return name == nullptr ? std::wstring() : WideFromAnsi(name);
+}
+
+}  // namespace
+
+bool CRegAccess::QueryText(const char* name, std::wstring& value) {
+    wchar_t buffer[kMaxStringChars];
+    DWORD size = sizeof buffer;
+    DWORD type = 0;
+    const LONG result =
+        ::RegQueryValueExW(m_hKey, WideName(name).c_str(), nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
+    if (!Record(result, type, size)) {
+        return false;
+    }
+    // A value stored without its NUL ends with the characters read.
+    value.assign(buffer, ::wcsnlen(buffer, size / sizeof(wchar_t)));
+    return true;
+}
+
+bool CRegAccess::SetText(const char* name, const std::wstring& text) {
+    const auto size = static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t));
+    const LONG result = ::RegSetValueExW(m_hKey, WideName(name).c_str(), 0, REG_SZ,
+                                         reinterpret_cast<const BYTE*>(text.c_str()), size);
+    return Record(result, REG_SZ, size);
+}
+#endif
 
 bool CRegAccess::EnumSubkey(char* name, DWORD nameSize, DWORD index) {
     DWORD length = nameSize;

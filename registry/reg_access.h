@@ -42,6 +42,15 @@ public:
     bool SetDword(const char* name, DWORD value);
     // REG_SZ with its terminating NUL, length + 1 bytes.
     bool SetString(const char* name, const std::string& text);
+#ifndef KEYVANE_REGISTRY_INSTALLER
+    // The wide forms, for texts in any language. The system keeps every string
+    // value in UTF-16, so a value the ANSI functions wrote reads back as it was.
+    // Reads at most kMaxStringChars characters, NUL included, with the same
+    // rules as QueryString.
+    bool QueryText(const char* name, std::wstring& value);
+    // REG_SZ with its terminating NUL, (length + 1) * 2 bytes.
+    bool SetText(const char* name, const std::wstring& text);
+#endif
     // The name of subkey `index` (0 the first); false once past the last. The
     // system is told the real size of `name`, so a longer name fails instead of
     // overrunning it.
@@ -64,6 +73,8 @@ public:
 
     // Registry strings are read in at most this many bytes, NUL included.
     static constexpr DWORD kMaxStringBytes = 200;
+    // Wide registry strings, in characters, NUL included.
+    static constexpr DWORD kMaxStringChars = 200;
 
     LONG m_lLastError = ERROR_SUCCESS;
     DWORD m_dwLastType = 0;

@@ -1,11 +1,11 @@
 #include "settings/browse_program.h"
 
+#include "dispatch/text_encoding_win32.h"
 #include "settings/keyboard_prop_fields.h"
 
 #include <commdlg.h>
 
 #include <optional>
-#include <string>
 
 namespace {
 
@@ -13,37 +13,19 @@ namespace {
 // Unicode so that the label shows whatever the system's code page is.
 constexpr wchar_t kProgramFilter[] = L"\u8FD0\u884C\u6587\u4EF6(*.EXE)\0*.EXE\0";
 
-// The text in the system's code page, or nothing when a character of it has
-// no place there.
-std::optional<std::string> AnsiText(const wchar_t* text) {
-    BOOL lossy = FALSE;
-    const int size = ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, &lossy);
-    if (size == 0 || lossy) {
-        return std::nullopt;
-    }
-    std::string ansi(static_cast<size_t>(size), '\0');
-    ::WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text, -1, ansi.data(), size, nullptr, nullptr);
-    ansi.pop_back();
-    return ansi;
-}
-
-bool Storable(const std::optional<std::string>& path) {
-    return path && path->size() <= static_cast<size_t>(kMaxSettingText);
-}
-
-// The settings keep 8-bit texts that must read back. A path that does not fit
-// the code page, or is too long to read back, is given in its short form, as
-// the system itself gives paths to such programs; a path that fits neither
-// way is not taken.
-std::optional<std::string> StorablePath(const wchar_t* path) {
-    std::optional<std::string> ansi = AnsiText(path);
-    if (Storable(ansi)) {
-        return ansi;
+// The settings keep texts of at most kMaxSettingText characters, which must
+// read back. A longer path is given in its short form, as the system itself
+// gives paths to such programs; a path that fits neither way is not taken.
+std::optional<std::string> StorablePath(const std::wstring& path) {
+    if (path.size() <= static_cast<size_t>(kMaxSettingText)) {
+        return Utf8FromWide(path);
     }
     wchar_t shortPath[MAX_PATH] = {};
-    const DWORD length = ::GetShortPathNameW(path, shortPath, MAX_PATH);
-    ansi = length == 0 || length >= MAX_PATH ? std::nullopt : AnsiText(shortPath);
-    return Storable(ansi) ? ansi : std::nullopt;
+    const DWORD length = ::GetShortPathNameW(path.c_str(), shortPath, MAX_PATH);
+    if (length == 0 || length > static_cast<DWORD>(kMaxSettingText)) {
+        return std::nullopt;
+    }
+    return Utf8FromWide(std::wstring(shortPath, length));
 }
 
 using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);

@@ -86,11 +86,6 @@ void CTamberView::SaveClipboard() {
     data->Release();
 }
 
-void CTamberView::PutTextOnClipboard(const std::string& text) {
-    EmptyClipboardAs(m_hWnd);
-    SetClipboardBytes(m_hWnd, CF_TEXT, text.c_str(), text.size() + 1);
-}
-
 void CTamberView::RestoreClipboard() {
     EmptyClipboardAs(m_hWnd);
     for (const ClipEntry& entry : m_clipSnapshot) {

@@ -8,7 +8,7 @@
 #include "settings/browse_program.h"
 #include "settings/keyboard_prop_fields.h"
 
-static_assert(kMaxSettingText == CRegAccess::kMaxStringBytes - 1, "an edit takes what a registry read gives back");
+static_assert(kMaxSettingText == CRegAccess::kMaxStringChars - 1, "an edit takes what a registry read gives back");
 
 CKeyboardPropDlg::CKeyboardPropDlg(framework::CWnd* parent)
     : CDialog(IDD_KEYBOARD_PROP, parent), KeyboardSettings(TheApp().LoadKeyboardSettings()) {}

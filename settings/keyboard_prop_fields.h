@@ -7,9 +7,9 @@
 #include <array>
 #include <string>
 
-// Registry texts are read in at most 200 bytes with their NUL: an edit that
-// took more than 199 characters would save a text that never reads back, and
-// the next OK would store an empty text over it.
+// Registry texts are read in at most 200 characters with their NUL: an edit
+// that took more than 199 would save a text that never reads back, and the
+// next OK would store an empty text over it.
 constexpr int kMaxSettingText = 199;
 
 struct PropertyEdit {

@@ -1,7 +1,9 @@
 #include "settings/settings_store.h"
 
+#include "dispatch/text_encoding_win32.h"
 #include "registry/reg_access.h"
 
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -9,17 +11,17 @@ namespace {
 constexpr char kInternetExplorerMain[] = "Software\\Microsoft\\Internet Explorer\\main";
 constexpr char kWindowsCurrentVersion[] = "Software\\Microsoft\\Windows\\CurrentVersion";
 
-using FolderQuery = UINT(WINAPI*)(LPSTR, UINT);
+using FolderQuery = UINT(WINAPI*)(LPWSTR, UINT);
 
 // Empty when the system cannot say (or the folder would not fit).
 std::string Folder(FolderQuery query) {
-    char folder[MAX_PATH];
-    const UINT length = query(folder, sizeof folder);
-    return length == 0 || length >= sizeof folder ? std::string() : std::string(folder, length);
+    wchar_t folder[MAX_PATH];
+    const UINT length = query(folder, MAX_PATH);
+    return length == 0 || length >= MAX_PATH ? std::string() : Utf8FromWide(std::wstring(folder, length));
 }
 
 bool OpensForReading(const std::string& path) {
-    return std::ifstream(path, std::ios::binary).is_open();
+    return std::ifstream(std::filesystem::u8path(path), std::ios::binary).is_open();
 }
 
 // From a key open for reading. A value too long to read leaves the text empty.
@@ -27,9 +29,9 @@ std::optional<std::string> TextOf(CRegAccess& reg, const char* name) {
     if (!reg.ValueExists(name)) {
         return std::nullopt;
     }
-    std::string text;
-    reg.QueryString(name, text);
-    return text;
+    std::wstring text;
+    reg.QueryText(name, text);
+    return Utf8FromWide(text);
 }
 
 int MenuEnableOf(CRegAccess& reg) {
@@ -70,7 +72,7 @@ void WriteKeyboardSettings(const KeyboardSettings& settings) {
         return;
     }
     for (const SettingText& text : kSettingTexts) {
-        reg.SetString(text.valueName, settings.*text.field);
+        reg.SetText(text.valueName, WideFromUtf8(settings.*text.field));
     }
     reg.SetDword(kMenuEnableValue, static_cast<DWORD>(settings.m_bMenuEnable));
 }
@@ -85,14 +87,14 @@ void WritePaths(const std::string& emailPath, const std::string& mediaPath, cons
     if (!reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, true)) {
         return;
     }
-    reg.SetString(kEmailPathValue, emailPath);
-    reg.SetString(kMediaPathValue, mediaPath);
-    reg.SetString(kCalculatorPathValue, calculatorPath);
+    reg.SetText(kEmailPathValue, WideFromUtf8(emailPath));
+    reg.SetText(kMediaPathValue, WideFromUtf8(mediaPath));
+    reg.SetText(kCalculatorPathValue, WideFromUtf8(calculatorPath));
 }
 
 DefaultPaths WorkOutDefaultPaths(int osKind) {
     const SystemPlaces places{ReadTextValue(HKEY_CURRENT_USER, kInternetExplorerMain, "Start Page").value_or(""),
                               ReadTextValue(HKEY_LOCAL_MACHINE, kWindowsCurrentVersion, "ProgramFilesDir").value_or(""),
-                              Folder(&::GetSystemDirectoryA), Folder(&::GetWindowsDirectoryA)};
+                              Folder(&::GetSystemDirectoryW), Folder(&::GetWindowsDirectoryW)};
     return ComposeDefaultPaths(places, osKind, &OpensForReading);
 }

@@ -2,6 +2,9 @@
 // makes its own short-lived CRegAccess, opens, reads or writes, and closes:
 // nothing is cached, so what the Keyboard Properties dialog saves is what the
 // next user-menu command reads.
+//
+// Texts are UTF-8 here and go through the registry's wide functions, so a text
+// in any language is kept exactly; key and value names are in the code page.
 #pragma once
 
 #include "settings/default_paths.h"

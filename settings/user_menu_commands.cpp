@@ -68,7 +68,7 @@ void CTamberView::OnTypeText(UINT id) {
         return;
     }
     SaveClipboard();
-    PutTextOnClipboard(*text);
+    PutTextOnClipboard(WideFromUtf8(*text));
     PasteInto(m_hWndPrevForeground);
 }
 
@@ -84,13 +84,13 @@ void CTamberView::PasteInto(HWND window) {
 void CTamberView::OnOpenShellFolder(UINT id) {
     const std::optional<std::string> folder = ReadTextValue(HKEY_CURRENT_USER, kShellFolders, UserMenuValueName(id));
     if (folder && !folder->empty()) {
-        ::ShellExecuteA(nullptr, "open", folder->c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        ::ShellExecuteW(nullptr, L"open", WideFromUtf8(*folder).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     }
 }
 
 void CTamberView::OnLaunchShortcut(UINT id) {
     const std::optional<std::string> target = ReadSetting(UserMenuValueName(id));
     if (target) {
-        LaunchShortcut(Utf8FromAnsi(*target));
+        LaunchShortcut(*target);
     }
 }

@@ -1,5 +1,6 @@
 #include "tests/e2e/dialog_driver.h"
 
+#include "dispatch/text_encoding_win32.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/test_window.h"
 
@@ -77,13 +78,13 @@ bool WaitClosed(HWND window, unsigned timeoutMs) {
 }
 
 std::string ItemText(HWND dialog, int id) {
-    char text[1024] = {};
-    ::GetDlgItemTextA(dialog, id, text, sizeof text);
-    return text;
+    wchar_t text[1024] = {};
+    ::GetDlgItemTextW(dialog, id, text, 1024);
+    return Utf8FromWide(text);
 }
 
 void SetItemText(HWND dialog, int id, const std::string& text) {
-    ::SetDlgItemTextA(dialog, id, text.c_str());
+    ::SetDlgItemTextW(dialog, id, WideFromUtf8(text).c_str());
 }
 
 void ClickButton(HWND dialog, int id) {

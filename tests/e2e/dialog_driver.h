@@ -25,6 +25,7 @@ HWND FindDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner = n
 HWND WaitForDialog(const KeyvaneProcess& keyvane, const char* title, HWND owner = nullptr, unsigned timeoutMs = 5000);
 bool WaitClosed(HWND window, unsigned timeoutMs = 5000);
 
+// A control's text in UTF-8, through the wide functions.
 std::string ItemText(HWND dialog, int id);
 void SetItemText(HWND dialog, int id, const std::string& text);
 // What a click on the button tells the dialog.

@@ -3,8 +3,10 @@
 // whose report goes through the key roads as the WM_INPUT handler hands it
 // on. Either opens the user menu only while "Enable Office Keyboard Menu" is
 // checked. A snippet chosen from the menu is typed into another program's
-// window, however the menu was asked for and its item chosen.
+// window, whatever its language and however the menu was asked for and its
+// item chosen, and the clipboard comes back.
 #include "settings/keyboard_settings.h"
+#include "tests/e2e/clipboard_contents.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
@@ -106,7 +108,8 @@ E2E_CASE(HookUserMenu, MenuKeyOpensNothingWhenSwitchedOff) {
 
 namespace {
 
-constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
+// UTF-8; no code page holds all of it.
+constexpr char kSnippet[] = "Gr\u00fc\u00dfe \u2713 \u65e5\u672c";
 
 enum class Ask { kHotKeyLetGo, kHotKeyStillHeld, kMenuKey, kTimer };
 enum class Choose { kKeys, kMouse };
@@ -183,6 +186,7 @@ E2E_CASE(HookUserMenu, ChosenSnippetIsTypedIntoAnotherProgram) {
         const std::string name = std::string(c.name) + ": ";
         const Request request(1);
         other.SetText("");
+        e2e::FillClipboard(request.window.Frame(), true);
         E2E_CHECK(other.Activate(), name + "the other program is in front");
         const size_t from = request.keyvane.Mark();
         if (c.ask == Ask::kMenuKey) {
@@ -208,5 +212,7 @@ E2E_CASE(HookUserMenu, ChosenSnippetIsTypedIntoAnotherProgram) {
         E2E_CHECK(e2e::WaitPumping([] { return !KeyHeld(VK_CONTROL) && !KeyHeld(VK_MENU) && !KeyHeld(VK_SHIFT); }, 1000),
                   name + "no modifier is left pressed");
         E2E_CHECK(e2e::OpenMenu(request.keyvane) == nullptr, name + "no menu is left open");
+        E2E_CHECK(e2e::WaitPumping(e2e::ClipboardHoldsTheTestContents, 3000),
+                  name + "the clipboard holds what it held before");
     }
 }

@@ -1,4 +1,5 @@
 // The tray menu, the user menu and the user-menu commands, seen from outside.
+#include "tests/e2e/clipboard_contents.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
@@ -10,6 +11,9 @@
 #include <string>
 #include <vector>
 
+using e2e::ClipboardFormatCount;
+using e2e::ClipboardHoldsTheTestContents;
+using e2e::FillClipboard;
 using e2e::KeyvaneProcess;
 using e2e::OpenMenu;
 using e2e::Press;
@@ -53,55 +57,6 @@ void SetSetting(const char* name, const char* text) {
 
 void DeleteSetting(const char* name) {
     ::RegDeleteKeyValueA(HKEY_LOCAL_MACHINE, kSettingsKey, name);
-}
-
-// A clipboard with known contents: text, and a private format with known bytes.
-const UINT g_privateFormat = ::RegisterClipboardFormatA("Keyvane.Test.Private");
-const std::vector<unsigned char> kPrivateBytes = {1, 2, 3, 0, 255, 128, 7};
-
-void PutOnClipboard(UINT format, const void* bytes, size_t size) {
-    const HGLOBAL block = ::GlobalAlloc(GMEM_MOVEABLE, size);
-    std::memcpy(::GlobalLock(block), bytes, size);
-    ::GlobalUnlock(block);
-    ::SetClipboardData(format, block);
-}
-
-void FillClipboard(HWND owner, bool withContents) {
-    E2E_CHECK(::OpenClipboard(owner), "the test opens the clipboard");
-    ::EmptyClipboard();
-    if (withContents) {
-        PutOnClipboard(CF_TEXT, "before", 7);
-        PutOnClipboard(g_privateFormat, kPrivateBytes.data(), kPrivateBytes.size());
-    }
-    ::CloseClipboard();
-}
-
-std::vector<unsigned char> ClipboardBytes(UINT format) {
-    std::vector<unsigned char> bytes;
-    if (::OpenClipboard(nullptr)) {
-        const HANDLE block = ::GetClipboardData(format);
-        const auto* data = block == nullptr ? nullptr : static_cast<const unsigned char*>(::GlobalLock(block));
-        if (data != nullptr) {
-            bytes.assign(data, data + ::GlobalSize(block));
-            ::GlobalUnlock(block);
-        }
-        ::CloseClipboard();
-    }
-    return bytes;
-}
-
-bool ClipboardHoldsTheTestContents() {
-    const auto text = ClipboardBytes(CF_TEXT);
-    return text.size() >= 7 && std::memcmp(text.data(), "before", 7) == 0 && ClipboardBytes(g_privateFormat) == kPrivateBytes;
-}
-
-int ClipboardFormatCount() {
-    int count = 0;
-    if (::OpenClipboard(nullptr)) {
-        count = ::CountClipboardFormats();
-        ::CloseClipboard();
-    }
-    return count;
 }
 
 // Opens the user menu over `window` and dismisses it, as a user who opened

@@ -60,6 +60,43 @@ E2E_CASE(RegAccess, QueryStringReadsAtMost200BytesAndStopsAtTheFirstNul) {
     E2E_CHECK_EQ(reg.m_lLastError, static_cast<LONG>(ERROR_FILE_NOT_FOUND), "missing value");
 }
 
+E2E_CASE(RegAccess, TextsOfAnyLanguageAreWrittenWideAndReadInAtMost200Characters) {
+    ScratchKey scratch(HKEY_LOCAL_MACHINE, kScratch);
+    const std::wstring checks199(199, L'\u2713');
+    const std::wstring checks200(200, L'\u2713');
+    CRegAccess writer(HKEY_LOCAL_MACHINE);
+    E2E_CHECK(writer.Open(HKEY_LOCAL_MACHINE, kScratch, true), "the scratch key opens for writing");
+    for (const std::wstring* text : {&checks199, &checks200}) {
+        const std::string name = std::to_string(text->size()) + " characters";
+        E2E_CHECK(writer.SetText(name.c_str(), *text), name + " written");
+        E2E_CHECK(writer.m_dwLastType == REG_SZ && writer.m_dwLastSize == (text->size() + 1) * 2,
+                  name + ": REG_SZ, two bytes a character with the NUL");
+    }
+    E2E_CHECK_EQ(::GetACP(), 1252u, "the system's code page is the Western one");
+    scratch.Write("ANSI", REG_SZ, Sz("Caf\xe9"));
+    scratch.Write("no NUL", REG_BINARY, std::string("k\0k\0", 4));
+    const struct {
+        const char* name;
+        bool read;
+        std::wstring expected;
+        LONG error;
+    } cases[] = {
+        {"199 characters", true, checks199, ERROR_SUCCESS},
+        {"200 characters", false, L"untouched", ERROR_MORE_DATA},
+        {"ANSI", true, L"Caf\u00e9", ERROR_SUCCESS},
+        {"no NUL", true, L"kk", ERROR_SUCCESS},
+        {"missing", false, L"untouched", ERROR_FILE_NOT_FOUND},
+    };
+    CRegAccess reg(HKEY_LOCAL_MACHINE);
+    E2E_CHECK(reg.Open(HKEY_LOCAL_MACHINE, kScratch, false), "the scratch key opens for reading");
+    for (const auto& c : cases) {
+        std::wstring value = L"untouched";
+        E2E_CHECK_EQ(reg.QueryText(c.name, value), c.read, c.name);
+        E2E_CHECK(value == c.expected, std::string(c.name) + " read as expected");
+        E2E_CHECK_EQ(reg.m_lLastError, c.error, c.name);
+    }
+}
+
 E2E_CASE(RegAccess, QueryDwordLeavesItsOutParameterUnlessTheReadSucceeds) {
     ScratchKey scratch(HKEY_LOCAL_MACHINE, kScratch);
     scratch.Write("ConfigFlags", REG_DWORD, std::string("\x78\x56\x34\x12", 4));

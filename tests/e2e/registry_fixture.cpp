@@ -1,7 +1,9 @@
 #include "tests/e2e/registry_fixture.h"
 
+#include "dispatch/text_encoding_win32.h"
 #include "tests/e2e/e2e.h"
 
+#include <cwchar>
 #include <utility>
 
 namespace e2e {
@@ -60,6 +62,31 @@ void WriteRawValue(HKEY root, const std::string& path, const char* name, DWORD t
     }
 }
 
+void WriteText(HKEY root, const std::string& path, const char* name, const std::string& text) {
+    const std::wstring wide = WideFromUtf8(text);
+    if (::RegSetKeyValueW(root, WideFromUtf8(path).c_str(), WideFromUtf8(name).c_str(), REG_SZ, wide.c_str(),
+                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) != ERROR_SUCCESS) {
+        throw Failure("cannot write " + path + "\\" + name);
+    }
+}
+
+std::optional<std::string> ReadText(HKEY root, const std::string& path, const char* name) {
+    const std::wstring widePath = WideFromUtf8(path);
+    const std::wstring wideName = WideFromUtf8(name);
+    DWORD size = 0;
+    if (::RegGetValueW(root, widePath.c_str(), wideName.c_str(), RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    std::wstring text(size / sizeof(wchar_t), L'\0');
+    if (::RegGetValueW(root, widePath.c_str(), wideName.c_str(), RRF_RT_REG_SZ, nullptr, text.data(), &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    text.resize(::wcsnlen(text.c_str(), size / sizeof(wchar_t)));
+    return Utf8FromWide(text);
+}
+
 void DeleteValue(HKEY root, const std::string& path, const char* name) {
     HKEY key = nullptr;
     if (::RegOpenKeyExA(root, path.c_str(), 0, KEY_SET_VALUE, &key) == ERROR_SUCCESS) {
@@ -108,7 +135,7 @@ ValueOverride::~ValueOverride() {
 }
 
 void ValueOverride::Set(const std::string& text) const {
-    WriteRawValue(m_root, m_path, m_name.c_str(), REG_SZ, std::string(text.c_str(), text.size() + 1));
+    WriteText(m_root, m_path, m_name.c_str(), text);
 }
 
 void ValueOverride::Remove() const {

@@ -25,6 +25,10 @@ inline bool operator==(const RawValue& a, const RawValue& b) {
 // What a value holds, or nothing when it is missing.
 std::optional<RawValue> ReadRawValue(HKEY root, const std::string& path, const char* name);
 void WriteRawValue(HKEY root, const std::string& path, const char* name, DWORD type, const std::string& data);
+// A REG_SZ value written and read with the wide functions; the text is UTF-8
+// here. Reading gives nothing for a missing value or one of another type.
+void WriteText(HKEY root, const std::string& path, const char* name, const std::string& text);
+std::optional<std::string> ReadText(HKEY root, const std::string& path, const char* name);
 void DeleteValue(HKEY root, const std::string& path, const char* name);
 
 // A key made afresh for one case and removed with everything below it when
@@ -55,6 +59,7 @@ public:
     ValueOverride(const ValueOverride&) = delete;
     ValueOverride& operator=(const ValueOverride&) = delete;
 
+    // A REG_SZ, written with the wide functions.
     void Set(const std::string& text) const;
     void Remove() const;
 

@@ -32,8 +32,11 @@ constexpr char kConfirmedLine[] = "keyvane: keyboard properties confirmed, menu 
 // The label of the open-file dialog's one filter, "executable files".
 constexpr wchar_t kFilterLabel[] = L"\u8FD0\u884C\u6587\u4EF6(*.EXE)";
 
-// Name to text: the set by value name, the Setup dialog's paths by row.
+// Name to text (UTF-8): the set by value name, the Setup dialog's paths by row.
 using Texts = std::map<std::string, std::string>;
+
+// Texts no code page holds together.
+constexpr char kAnyLanguage[] = "Gr\u00fc\u00dfe \u2713 \u65e5\u672c ";
 
 KeyvaneProcess& Running() {
     return e2e::SharedKeyvane("winxp");
@@ -66,28 +69,31 @@ Texts SetOf(const std::string& prefix, DWORD menuEnable) {
 }
 
 // The settings key as the product's setup leaves it, holding a set; removed
-// when the case ends.
+// when the case ends. Texts go in and out with the wide functions.
 class SettingsKey : public e2e::ScratchKey {
 public:
     explicit SettingsKey(const Texts& set) : ScratchKey(HKEY_LOCAL_MACHINE, kSettingsKey) {
         Write("InfPATH", REG_SZ, Sz("C:\\Keyvane"));
         for (const auto& [name, text] : set) {
-            const bool isSwitch = name == kMenuEnableValue;
-            Write(name.c_str(), isSwitch ? REG_DWORD : REG_SZ, isSwitch ? text : Sz(text));
+            if (name == kMenuEnableValue) {
+                Write(name.c_str(), REG_DWORD, text);
+            } else {
+                e2e::WriteText(Root(), Path(), name.c_str(), text);
+            }
         }
     }
 
-    // The set as stored, in the form SetOf gives it: texts without their NUL.
+    // The set as stored, in the form SetOf gives it.
     Texts Set() const {
+        const std::string missing = "<missing, or of another type>";
         Texts set;
         for (const auto& entry : SetOf("", 0)) {
             const std::string& name = entry.first;
-            const bool isSwitch = name == kMenuEnableValue;
-            const std::optional<e2e::RawValue> value = Read(name.c_str());
-            if (!value || value->type != (isSwitch ? REG_DWORD : REG_SZ)) {
-                set[name] = "<missing, or of another type>";
+            if (name == kMenuEnableValue) {
+                const std::optional<e2e::RawValue> value = Read(name.c_str());
+                set[name] = value && value->type == REG_DWORD ? value->data : missing;
             } else {
-                set[name] = isSwitch ? value->data : value->data.substr(0, value->data.find('\0'));
+                set[name] = e2e::ReadText(Root(), Path(), name.c_str()).value_or(missing);
             }
         }
         return set;
@@ -216,8 +222,12 @@ private:
 E2E_CASE(KeyboardProperties, BothCommandsShowTheStoredSetWithOkFocused) {
     KeyvaneProcess& keyvane = Running();
     const e2e::DialogsClosedAtEnd closer(keyvane);
-    const Texts stored = SetOf("stored ", 1);
+    Texts stored = SetOf(std::string("stored ") + kAnyLanguage, 1);
     const SettingsKey key(stored);
+    // Written by the ANSI functions, in the Western code page.
+    E2E_CHECK_EQ(::GetACP(), 1252u, "the system's code page is the Western one");
+    key.Write("OtherText2", REG_SZ, Sz("Caf\xe9 cr\xe8me"));
+    stored["OtherText2"] = "Caf\u00e9 cr\u00e8me";
     for (const UINT command : {kConfig, kConfigAgain}) {
         const HWND dialog = Open(keyvane, command, kPropertiesTitle);
         E2E_CHECK(Shown(dialog) == stored, "the stored set, each text in its edit:" + Describe(Shown(dialog)));
@@ -241,7 +251,7 @@ E2E_CASE(KeyboardProperties, OkStoresTheWholeSetAndTheNextOpeningShowsIt) {
     for (const DWORD menuEnable : {1, 0}) {
         const HWND dialog = Open(keyvane, kConfig, kPropertiesTitle);
         E2E_CHECK(Shown(dialog) == expected, "what was stored last:" + Describe(Shown(dialog)));
-        Texts typed = SetOf("typed " + std::to_string(menuEnable) + " ", menuEnable);
+        Texts typed = SetOf("typed " + std::to_string(menuEnable) + " " + kAnyLanguage, menuEnable);
         typed["OtherText2"].clear();  // an empty field stores an empty text
         Type(dialog, typed);
         const size_t from = keyvane.Mark();
@@ -413,7 +423,7 @@ E2E_CASE(Setup, EachBrowseButtonFillsItsRowAndDropsTyping) {
     Close(keyvane, dialog, IDCANCEL);
 }
 
-E2E_CASE(SettingsDialogs, EditsRefuseA200thCharacter) {
+E2E_CASE(SettingsDialogs, EditsTake199CharactersOfAnyLanguageAndRefuseA200th) {
     KeyvaneProcess& keyvane = Running();
     const e2e::DialogsClosedAtEnd closer(keyvane);
     const SettingsKey key(SetOf("stored ", 1));
@@ -425,26 +435,36 @@ E2E_CASE(SettingsDialogs, EditsRefuseA200thCharacter) {
         UINT command;
         const char* title;
         std::vector<int> edits;
-    } dialogs[] = {{kConfig, kPropertiesTitle, propertyEdits},
-                   {kSetup, kSetupTitle, {kEmailEdit, kCalculatorEdit, kMediaEdit}}};
-    const std::string filled(198, 'a');
+        int close;
+    } dialogs[] = {{kConfig, kPropertiesTitle, propertyEdits, IDOK},
+                   {kSetup, kSetupTitle, {kEmailEdit, kCalculatorEdit, kMediaEdit}, IDCANCEL}};
+    // Two bytes each in UTF-8: a limit counted in bytes would refuse the 100th.
+    std::string filled;
+    for (int i = 0; i < 198; ++i) {
+        filled += "\u00fc";
+    }
+    const std::string whole = filled + "\u2713";
     for (const auto& d : dialogs) {
         const HWND dialog = Open(keyvane, d.command, d.title);
         for (const int id : d.edits) {
             const HWND edit = ::GetDlgItem(dialog, id);
             e2e::SetItemText(dialog, id, filled);
-            ::SendMessageA(edit, EM_SETSEL, filled.size(), filled.size());
-            ::SendMessageA(edit, WM_CHAR, 'b', 0);
-            ::SendMessageA(edit, WM_CHAR, 'c', 0);
-            E2E_CHECK(e2e::ItemText(dialog, id) == filled + "b",
-                      std::string(d.title) + ", edit " + std::to_string(id) + " takes 199 characters, got " +
-                          std::to_string(e2e::ItemText(dialog, id).size()));
+            ::SendMessageW(edit, EM_SETSEL, 198, 198);
+            // As a keyboard of another language types them.
+            ::SendMessageW(edit, WM_CHAR, 0x2713, 0);
+            ::SendMessageW(edit, WM_CHAR, 0x65E5, 0);
+            E2E_CHECK(e2e::ItemText(dialog, id) == whole, std::string(d.title) + ", edit " + std::to_string(id) +
+                                                                 " takes 199 characters, got " + e2e::ItemText(dialog, id));
         }
-        Close(keyvane, dialog, IDCANCEL);
+        Close(keyvane, dialog, d.close);
+    }
+    const Texts stored = key.Set();
+    for (const EditOfValue& edit : kEditsOfValues) {
+        E2E_CHECK(stored.at(edit.valueName) == whole, std::string(edit.valueName) + " is stored whole");
     }
 }
 
-E2E_CASE(KeyboardProperties, ProgramsThatWouldNotReadBackAreKeptByTheirShortPaths) {
+E2E_CASE(KeyboardProperties, ProgramsTooLongToReadBackAreKeptByTheirShortPaths) {
     KeyvaneProcess& keyvane = Running();
     const e2e::DialogsClosedAtEnd closer(keyvane);
     const SettingsKey key(SetOf("stored ", 1));
@@ -455,10 +475,11 @@ E2E_CASE(KeyboardProperties, ProgramsThatWouldNotReadBackAreKeptByTheirShortPath
     const struct {
         const char* what;
         std::filesystem::path program;
+        bool whole;  // false: by its short path
     } picks[] = {// Omega has no place in a Western code page.
-                 {"a name outside the code page", folder.Add(L"\u03A9mega.exe")},
+                 {"a name outside the code page", folder.Add(L"\u03A9mega.exe"), true},
                  {"a path of more than 199 characters",
-                  folder.Add(std::filesystem::path(longName) / longName / longName / (longName + L".exe"))}};
+                  folder.Add(std::filesystem::path(longName) / longName / longName / (longName + L".exe")), false}};
     const HWND dialog = Open(keyvane, kConfig, kPropertiesTitle);
     for (const auto& pick : picks) {
         const std::string what = pick.what;
@@ -466,11 +487,11 @@ E2E_CASE(KeyboardProperties, ProgramsThatWouldNotReadBackAreKeptByTheirShortPath
         std::string path;
         E2E_CHECK(e2e::WaitPumping([&] { return !(path = e2e::ItemText(dialog, 1051)).empty(); }, 3000),
                   what + " is taken");
-        E2E_CHECK(path.size() <= 199 && path.find('?') == std::string::npos, what + " is kept so that it reads back: " + path);
-        E2E_CHECK(std::filesystem::equivalent(std::filesystem::path(path), pick.program),
-                  what + ": " + path + " names the picked program");
-        E2E_CHECK(e2e::ItemText(dialog, 1050) == std::filesystem::path(path).stem().string(),
-                  what + ": its name is its file title");
+        const std::filesystem::path shown = std::filesystem::u8path(path);
+        E2E_CHECK(shown.wstring().size() <= 199 && (shown == pick.program) == pick.whole,
+                  what + " is kept so that it reads back, " + (pick.whole ? "whole: " : "short: ") + path);
+        E2E_CHECK(std::filesystem::equivalent(shown, pick.program), what + ": " + path + " names the picked program");
+        E2E_CHECK(e2e::ItemText(dialog, 1050) == shown.stem().u8string(), what + ": its name is its file title");
         e2e::SetItemText(dialog, 1051, "");
     }
     Close(keyvane, dialog, IDCANCEL);

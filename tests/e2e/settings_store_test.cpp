@@ -17,11 +17,27 @@ std::string Sz(const std::string& text) {
     return std::string(text.c_str(), text.size() + 1);
 }
 
+// UTF-8; no code page holds all of it.
+constexpr char kAnyLanguage[] = " Gr\u00fc\u00dfe \u2713 \u65e5\u672c";
+
+std::string Repeated(const std::string& text, int times) {
+    std::string repeated;
+    for (int i = 0; i < times; ++i) {
+        repeated += text;
+    }
+    return repeated;
+}
+
+// The text of a settings value as the wide functions read it.
+std::optional<std::string> Stored(const char* name) {
+    return e2e::ReadText(HKEY_LOCAL_MACHINE, kSettingsKey, name);
+}
+
 // Every text different, so a value read into the wrong field shows.
 KeyboardSettings SampleSettings() {
     KeyboardSettings settings;
     for (const SettingText& text : kSettingTexts) {
-        settings.*text.field = std::string("text of ") + text.valueName;
+        settings.*text.field = std::string("text of ") + text.valueName + kAnyLanguage;
     }
     settings.m_strOtherText3.clear();
     settings.m_bMenuEnable = 1;
@@ -45,7 +61,8 @@ struct SetupSettingsKey : ScratchKey {
 // A folder under the temporary folder that stands in for "Program Files".
 class ScratchFolder {
 public:
-    ScratchFolder() : m_path(std::filesystem::temp_directory_path() / "keyvane-program-files") {
+    // Named outside the code page: the program's paths are worked out in any language.
+    ScratchFolder() : m_path(std::filesystem::temp_directory_path() / L"keyvane-\u03A9-program-files") {
         std::filesystem::remove_all(m_path);
         std::filesystem::create_directories(m_path / "Windows Media Player");
     }
@@ -57,7 +74,7 @@ public:
     ScratchFolder(const ScratchFolder&) = delete;
     ScratchFolder& operator=(const ScratchFolder&) = delete;
 
-    std::string Path() const { return m_path.string(); }
+    std::string Path() const { return m_path.u8string(); }
     std::filesystem::path Player() const { return m_path / "Windows Media Player" / "wmplayer.exe"; }
 
 private:
@@ -81,9 +98,7 @@ E2E_CASE(SettingsStore, SavedSetIsStoredAsTypedValuesAndReadsBack) {
     const KeyboardSettings saved = SampleSettings();
     WriteKeyboardSettings(saved);
     for (const SettingText& text : kSettingTexts) {
-        const std::optional<RawValue> stored = key.Read(text.valueName);
-        E2E_CHECK(stored && stored->type == REG_SZ && stored->data == Sz(saved.*text.field),
-                  std::string(text.valueName) + " is a REG_SZ with its NUL");
+        E2E_CHECK(Stored(text.valueName) == saved.*text.field, std::string(text.valueName) + " is a REG_SZ of the text");
     }
     const std::optional<RawValue> menuEnable = key.Read(kMenuEnableValue);
     E2E_CHECK(menuEnable && menuEnable->type == REG_DWORD && menuEnable->data == std::string("\1\0\0\0", 4),
@@ -97,10 +112,11 @@ E2E_CASE(SettingsStore, SavedSetIsStoredAsTypedValuesAndReadsBack) {
 E2E_CASE(SettingsStore, TextsUpTo199CharactersReadBackAndLongerOnesDoNot) {
     SetupSettingsKey key;
     KeyboardSettings saved;
-    saved.m_strCompanyName = std::string(199, 'c');
-    saved.m_strPersonalName = std::string(200, 'p');
+    // Three bytes each in UTF-8, one character each to the registry.
+    saved.m_strCompanyName = Repeated("\u2713", 199);
+    saved.m_strPersonalName = Repeated("\u2713", 200);
     WriteKeyboardSettings(saved);
-    E2E_CHECK(key.Read("PersonalName") && key.Read("PersonalName")->data.size() == 201, "200 characters are saved");
+    E2E_CHECK(Stored("PersonalName") == saved.m_strPersonalName, "200 characters are saved");
     const std::optional<KeyboardSettings> loaded = ReadKeyboardSettings();
     E2E_CHECK(loaded && loaded->m_strCompanyName == saved.m_strCompanyName, "199 characters read back whole");
     E2E_CHECK(loaded && loaded->m_strPersonalName.empty(), "200 characters read back as missing");
@@ -108,6 +124,10 @@ E2E_CASE(SettingsStore, TextsUpTo199CharactersReadBackAndLongerOnesDoNot) {
     E2E_CHECK(ReadSetting("PersonalName") == std::string(), "the menu command gets an empty text for 200");
     key.Write("OtherText1", REG_MULTI_SZ, std::string("first\0second\0\0", 14));
     E2E_CHECK(ReadSetting("OtherText1") == std::string("first"), "a multi-string gives its first string");
+    E2E_CHECK_EQ(::GetACP(), 1252u, "the system's code page is the Western one");
+    key.Write("OtherText2", REG_SZ, Sz("Caf\xe9 cr\xe8me"));
+    E2E_CHECK(ReadSetting("OtherText2") == std::string("Caf\u00e9 cr\u00e8me"),
+              "a text the ANSI functions wrote reads as it was");
 }
 
 E2E_CASE(SettingsStore, MenuEnableReadsAsStored) {
@@ -132,12 +152,12 @@ E2E_CASE(SettingsStore, MenuEnableReadsAsStored) {
 
 E2E_CASE(SettingsStore, PathsAreStoredUnderTheirNames) {
     SetupSettingsKey key;
-    WritePaths("C:\\Mail\\mail.exe", "C:\\Player\\play.exe", "C:\\Tools\\calc.exe");
+    WritePaths("C:\\Mail\\mail.exe", "C:\\\u65e5\u672c\\play.exe", "C:\\Tools\\calc.exe");
     const std::pair<const char*, const char*> stored[] = {{kEmailPathValue, "C:\\Mail\\mail.exe"},
-                                                          {kMediaPathValue, "C:\\Player\\play.exe"},
+                                                          {kMediaPathValue, "C:\\\u65e5\u672c\\play.exe"},
                                                           {kCalculatorPathValue, "C:\\Tools\\calc.exe"}};
     for (const auto& [name, path] : stored) {
-        E2E_CHECK(key.Read(name) && key.Read(name)->type == REG_SZ && key.Read(name)->data == Sz(path), name);
+        E2E_CHECK(Stored(name) == std::string(path), name);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/e2e/test_window.h"
 
+#include "dispatch/text_encoding_win32.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 
@@ -43,9 +44,9 @@ bool TestEditWindow::Activate() {
 }
 
 std::string TestEditWindow::Text() const {
-    char text[512] = {};
-    ::GetWindowTextA(m_frame, text, sizeof text);
-    return text;
+    wchar_t text[512] = {};
+    ::GetWindowTextW(m_frame, text, 512);
+    return Utf8FromWide(text);
 }
 
 OtherProgramEditWindow::OtherProgramEditWindow() {
@@ -107,16 +108,16 @@ bool OtherProgramEditWindow::Activate() {
 
 std::string OtherProgramEditWindow::Text() const {
     // Sent, so that the control itself answers across the process boundary.
-    char text[512] = {};
+    wchar_t text[512] = {};
     DWORD_PTR copied = 0;
-    ::SendMessageTimeoutA(m_frame, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                          &copied);
-    return text;
+    ::SendMessageTimeoutW(m_frame, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &copied);
+    return Utf8FromWide(text);
 }
 
-void OtherProgramEditWindow::SetText(const char* text) const {
+void OtherProgramEditWindow::SetText(const std::string& text) const {
     DWORD_PTR result = 0;
-    ::SendMessageTimeoutA(m_frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000, &result);
+    ::SendMessageTimeoutW(m_frame, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(WideFromUtf8(text).c_str()),
+                          SMTO_ABORTIFHUNG, 2000, &result);
 }
 
 }  // namespace e2e

@@ -19,6 +19,7 @@ public:
     HWND Frame() const { return m_frame; }
     // Brings the window forward; false if it did not become the foreground window.
     bool Activate();
+    // UTF-8, read with the wide functions.
     std::string Text() const;
 
 private:
@@ -26,7 +27,8 @@ private:
 };
 
 // The same in a program of its own (e2e_edit_program.exe beside the test
-// program), for typing that must reach another process; ended with the object.
+// program, a Unicode window as today's programs are), for typing that must
+// reach another process; ended with the object.
 class OtherProgramEditWindow {
 public:
     OtherProgramEditWindow();
@@ -38,8 +40,9 @@ public:
     // Brings the window forward and waits until its program has taken the
     // keyboard focus; false if it did not.
     bool Activate();
+    // UTF-8, through the wide messages.
     std::string Text() const;
-    void SetText(const char* text) const;
+    void SetText(const std::string& text) const;
 
 private:
     PROCESS_INFORMATION m_process{};
