@@ -448,6 +448,8 @@ E2E_CASE(SettingsDialogs, EditsTake199CharactersOfAnyLanguageAndRefuseA200th) {
         const HWND dialog = Open(keyvane, d.command, d.title);
         for (const int id : d.edits) {
             const HWND edit = ::GetDlgItem(dialog, id);
+            // Windows keeps an edit made as an ANSI window's text in the code page.
+            E2E_CHECK(::IsWindowUnicode(edit), std::string(d.title) + ", edit " + std::to_string(id) + " is a Unicode window");
             e2e::SetItemText(dialog, id, filled);
             ::SendMessageW(edit, EM_SETSEL, 198, 198);
             // As a keyboard of another language types them.
