@@ -34,7 +34,9 @@ INSTANTIATE_TEST_SUITE_P(
                     TitleCase{R"(C:\Tools\setup.2001.EXE)", "setup.2001"}, TitleCase{R"(C:\v1.5\tool)", "tool"},
                     TitleCase{R"(C:\Program Files\My Tool\tool.exe)", "tool"},
                     TitleCase{R"(\\server\share\run.bat)", "run"}, TitleCase{"C:/Tools/Calc.exe", "Calc"},
-                    TitleCase{"C:Calc.exe", "Calc"}, TitleCase{R"(C:\Tools\)", ""}, TitleCase{"", ""}));
+                    TitleCase{"C:Calc.exe", "Calc"}, TitleCase{R"(C:\Tools\)", ""}, TitleCase{"", ""},
+                    // Paths are UTF-8: no byte of a longer character is a separator or a dot.
+                    TitleCase{"C:\\\u65e5\u672c\\\u03A9mega.\u0435xe", "\u03A9mega"}));
 
 // Every field holds its own text, so a write to the wrong field shows.
 KeyboardSettings DistinctSettings() {
