@@ -21,9 +21,9 @@
 namespace {
 
 constexpr int kPictureSize = 32;
-constexpr int kPictureColumnWidth = kPictureSize + 8;
-constexpr int kNameColumnWidth = 110;
-enum Column { kPictureColumn, kNameColumn, kWhatColumn };
+// The key's picture stands before its name, whose first letters find the row.
+constexpr int kNameColumnWidth = kPictureSize + 110;
+enum Column { kNameColumn, kWhatColumn };
 
 // The radio buttons by the kind of action they choose, in the window's order.
 constexpr std::pair<KeyActionKind, int> kKindButtons[] = {
@@ -96,7 +96,7 @@ const framework::MessageMap& CKeysDlg::ThisMessageMap() {
         framework::OnCommand<&CKeysDlg::OnKindClicked>(IDC_KEY_RUN),
         framework::OnCommand<&CKeysDlg::OnKindClicked>(IDC_KEY_KEYS),
         framework::OnCommand<&CKeysDlg::OnKindClicked>(IDC_KEY_TEXT),
-        framework::OnCommand<&CKeysDlg::OnFieldChanged>(IDC_KEY_FIELD),
+        framework::OnMessage<&CKeysDlg::OnControlNotice>(WM_COMMAND),
         framework::OnCommand<&CKeysDlg::OnBrowse>(IDC_KEY_BROWSE),
         framework::OnCommand<&CKeysDlg::OnRecord>(IDC_KEY_RECORD),
     };
@@ -126,18 +126,18 @@ void CKeysDlg::FillList() {
     const HIMAGELIST pictures =
         ::ImageList_Create(kPictureSize, kPictureSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(KeyNames.size()), 0);
     ::SendMessageW(m_hList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
-    AddColumn(m_hList, kPictureColumn, L"", kPictureColumnWidth);
     AddColumn(m_hList, kNameColumn, L"Key", kNameColumnWidth);
     AddColumn(m_hList, kWhatColumn, L"What it does", 0);
     for (const KeyName& key : KeyNames) {
         const KeyAction& action = m_actions.For(key);
         m_rows.push_back(Row{action.kind, KeyActionField(action), false, action});
         LVITEMW item{};
-        item.mask = LVIF_IMAGE;
+        std::wstring name = WideFromUtf8(key.name);
+        item.mask = LVIF_IMAGE | LVIF_TEXT;
         item.iItem = static_cast<int>(m_rows.size() - 1);
+        item.pszText = name.data();
         item.iImage = AddFirstFrame(pictures, key.picture);
         ::SendMessageW(m_hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
-        SetCell(m_hList, item.iItem, kNameColumn, key.name);
         SetCell(m_hList, item.iItem, kWhatColumn, Describe(item.iItem));
     }
     ::SendMessageW(m_hList, LVM_SETCOLUMNWIDTH, kWhatColumn, LVSCW_AUTOSIZE_USEHEADER);
@@ -179,8 +179,12 @@ void CKeysDlg::OnKindClicked(UINT) {
     EnableEditor();
 }
 
-void CKeysDlg::OnFieldChanged(UINT) {
-    Commit();
+LRESULT CKeysDlg::OnControlNotice(WPARAM control, LPARAM) {
+    // Each change of the field shows at once in the row's description.
+    if (LOWORD(control) == IDC_KEY_FIELD && HIWORD(control) == EN_CHANGE) {
+        Commit();
+    }
+    return Default();
 }
 
 void CKeysDlg::OnBrowse() {

@@ -44,7 +44,7 @@ private:
     void FillList();
     LRESULT OnNotify(WPARAM id, LPARAM header);
     void OnKindClicked(UINT id);
-    void OnFieldChanged(UINT id);
+    LRESULT OnControlNotice(WPARAM control, LPARAM);
     void OnBrowse();
     void OnRecord();
     void Select(int row);
