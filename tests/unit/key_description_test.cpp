@@ -61,8 +61,9 @@ const std::vector<Row> kRows = {
     {"play", "keys:MediaPlayPause", kOsVista, kBusy, {}, "presses MediaPlayPause"},
     {"calculator", "text:Kind regards", kOsVista, kBusy, {}, "types 'Kind regards'"},
     {"calculator", "text:Grüße ✓\r\n日本", kOsVista, kBusy, {}, "types 'Grüße ✓  日本'"},
-    {"calculator", "text:" + std::string(20, 'x') + std::string(25, 'y'), kOsVista, kBusy, {},
-     "types '" + std::string(20, 'x') + std::string(20, 'y') + "...'"},
+    // Cut after 40 characters, not bytes, and never inside one.
+    {"calculator", "text:" + std::string(39, 'x') + "ü✓日", kOsVista, kBusy, {},
+     "types '" + std::string(39, 'x') + "ü...'"},
     {"next", "none", kOsVista, kBusy, {}, "nothing"},
     // A value that is not taken leaves the built-in action, and says why.
     {"new", "keys:Ctrl+Hyper", kOsVista, kBusy, {},
