@@ -59,6 +59,7 @@ constexpr UINT kKeysCommand = 32796;
 constexpr int kKeysList = 1060;
 constexpr int kKeyField = 1066;
 // Rows of keys, in the keyboard's order.
+constexpr int kPlayRow = 7;
 constexpr int kNextRow = 9;
 constexpr int kCalculatorRow = 13;
 constexpr int kWordRow = 20;
@@ -335,6 +336,20 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     E2E_CHECK(editor.BringToFront(), "the editor is in front");
     const auto lines = keyvane.LinesOfPress(0x32);
     E2E_CHECK(Has(lines, "keyvane: key word: own action keys"), "Word presses its chord: " + Joined(lines));
+
+    // A chord typed with a name no key has is refused on OK, said why, and not stored.
+    window = OpenKeysWindow(keyvane);
+    ChooseRow(window, kPlayRow, "play", 0);
+    e2e::Press(VK_TAB);
+    PressTimes(VK_RIGHT, 3);
+    e2e::Press(VK_TAB);
+    e2e::TypeKeys("Ctrl+Hyper");
+    e2e::Press(VK_RETURN);
+    const HWND refusal = e2e::WaitForDialog(keyvane, "Keys", window);
+    E2E_CHECK(refusal != nullptr, "OK was refused with a message");
+    E2E_CHECK(e2e::ClosedByKey(refusal, VK_RETURN), "the message is read");
+    E2E_CHECK(::IsWindowVisible(window) && !keys.Read("play").has_value(), "the window stays and nothing is stored");
+    E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
 }
 
 E2E_CASE(OwnKeys, KeysWindowInFrontFindsAPressedKeyWithoutActing) {
