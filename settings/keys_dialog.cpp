@@ -8,9 +8,9 @@
 #include "dispatch/text_encoding_win32.h"
 #include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
-#include "framework/owned_bitmap.h"
 #include "res/resource.h"
 #include "settings/browse_program.h"
+#include "settings/key_list_view.h"
 #include "settings/keys_store_win32.h"
 
 #include <commctrl.h>
@@ -20,9 +20,8 @@
 
 namespace {
 
-constexpr int kPictureSize = 32;
 // The key's picture stands before its name, whose first letters find the row.
-constexpr int kNameColumnWidth = kPictureSize + 110;
+constexpr int kNameColumnWidth = kKeyPictureSize + 110;
 enum Column { kNameColumn, kWhatColumn };
 
 // The radio buttons by the kind of action they choose, in the window's order.
@@ -34,47 +33,6 @@ constexpr std::pair<KeyActionKind, int> kKindButtons[] = {
 
 // What follows "text:", the longest form's word, within a stored action's length.
 constexpr int kMostFieldChars = static_cast<int>(kMostKeyActionChars) - 5;
-
-// The first frame of the key's picture strip, its key colour left out; -2
-// (no picture) for a key without one.
-int AddFirstFrame(HIMAGELIST pictures, const char* name) {
-    constexpr int kNoPicture = -2;
-    const framework::OwnedBitmap strip = name == nullptr ? nullptr : framework::LoadBitmapResource(name);
-    if (!strip) {
-        return kNoPicture;
-    }
-    const HDC screen = ::GetDC(nullptr);
-    const HDC source = ::CreateCompatibleDC(screen);
-    const HDC target = ::CreateCompatibleDC(screen);
-    const framework::OwnedBitmap frame(::CreateCompatibleBitmap(screen, kPictureSize, kPictureSize));
-    const HGDIOBJ oldSource = ::SelectObject(source, strip.get());
-    const HGDIOBJ oldTarget = ::SelectObject(target, frame.get());
-    ::BitBlt(target, 0, 0, kPictureSize, kPictureSize, source, 0, 0, SRCCOPY);
-    const COLORREF keyColour = ::GetPixel(source, 0, 0);
-    ::SelectObject(source, oldSource);
-    ::SelectObject(target, oldTarget);
-    ::DeleteDC(source);
-    ::DeleteDC(target);
-    ::ReleaseDC(nullptr, screen);
-    return ::ImageList_AddMasked(pictures, frame.get(), keyColour);
-}
-
-void SetCell(HWND list, int row, int column, const std::string& text) {
-    std::wstring wide = WideFromUtf8(text);
-    LVITEMW item{};
-    item.iSubItem = column;
-    item.pszText = wide.data();
-    ::SendMessageW(list, LVM_SETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&item));
-}
-
-void AddColumn(HWND list, int column, const wchar_t* title, int width) {
-    LVCOLUMNW format{};
-    format.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
-    format.pszText = const_cast<wchar_t*>(title);
-    format.cx = width;
-    format.iSubItem = column;
-    ::SendMessageW(list, LVM_INSERTCOLUMNW, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&format));
-}
 
 std::wstring FieldText(HWND dialog) {
     const HWND field = ::GetDlgItem(dialog, IDC_KEY_FIELD);
@@ -124,7 +82,7 @@ void CKeysDlg::FillList() {
     ::SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
     // The list view destroys its image list with itself.
     const HIMAGELIST pictures =
-        ::ImageList_Create(kPictureSize, kPictureSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(KeyNames.size()), 0);
+        ::ImageList_Create(kKeyPictureSize, kKeyPictureSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(KeyNames.size()), 0);
     ::SendMessageW(m_hList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
     AddColumn(m_hList, kNameColumn, L"Key", kNameColumnWidth);
     AddColumn(m_hList, kWhatColumn, L"What it does", 0);
@@ -230,7 +188,8 @@ void CKeysDlg::Load(int row) {
 }
 
 void CKeysDlg::EnableEditor() {
-    const bool hasField = m_kind == KeyActionKind::kRun || m_kind == KeyActionKind::kKeys || m_kind == KeyActionKind::kText;
+    const bool hasField =
+        m_kind == KeyActionKind::kRun || m_kind == KeyActionKind::kKeys || m_kind == KeyActionKind::kText;
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_KEY_FIELD), hasField);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_KEY_BROWSE), m_kind == KeyActionKind::kRun);
     ::EnableWindow(::GetDlgItem(m_hWnd, IDC_KEY_RECORD), m_kind == KeyActionKind::kKeys);

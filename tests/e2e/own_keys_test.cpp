@@ -270,6 +270,9 @@ E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
         E2E_CHECK(rows.count(key) != 0 && rows.at(key) == description,
                   key + " says what it does: " + (rows.count(key) != 0 ? rows.at(key) : "no row"));
     }
+    // The picture shows the keys with actions of their own, found by pressing one of them.
+    keyvane.Press(0x32);
+    E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == "word"; }, 3000), "Word's row is shown");
     e2e::SaveScreenshot(window, "keys_window");
 
     // A second request brings the one window forward from behind another program's.

@@ -56,7 +56,8 @@ const std::vector<Row> kRows = {
     {"spelling", "", kOsVista, kEmpty, {}, "built in: presses F7"},
     {"show-desktop", "", kOsVista, kEmpty, {}, "built in: presses Win+D"},
     // The user's own actions, whatever the computer has.
-    {"mail", "run:C:\\Apps\\thunderbird.exe -compose", kOsVista, kEmpty, {}, "starts C:\\Apps\\thunderbird.exe -compose"},
+    {"mail", "run:C:\\Apps\\thunderbird.exe -compose", kOsVista, kEmpty, {},
+     "starts C:\\Apps\\thunderbird.exe -compose"},
     {"word", "keys:ctrl+SHIFT+n", kOsVista, kBusy, {}, "presses Ctrl+Shift+N"},
     {"play", "keys:MediaPlayPause", kOsVista, kBusy, {}, "presses MediaPlayPause"},
     {"calculator", "text:Kind regards", kOsVista, kBusy, {}, "types 'Kind regards'"},
