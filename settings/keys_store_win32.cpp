@@ -1,12 +1,13 @@
 #include "settings/keys_store_win32.h"
 
 #include "dispatch/text_encoding_win32.h"
+#include "settings/keyboard_settings.h"
 
 #include <windows.h>
 
 namespace {
 
-constexpr wchar_t kKeysKey[] = L"Software\\Corvale\\Keys";
+const std::wstring kKeysKey = WideFromUtf8(std::string(kSettingsKey) + "\\Keys");
 
 std::string SystemMessage(LONG error) {
     wchar_t text[256] = {};
@@ -41,7 +42,7 @@ std::vector<std::string> StoreKeyActions(const std::vector<std::pair<std::string
     // Made without an access list of its own, the key takes the settings
     // key's: administrators write, everyone else only reads.
     HKEY keys = nullptr;
-    const LONG opened = ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeysKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+    const LONG opened = ::RegCreateKeyExW(HKEY_LOCAL_MACHINE, kKeysKey.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                           KEY_SET_VALUE, nullptr, &keys, nullptr);
     for (const auto& [name, text] : values) {
         const LONG stored = opened == ERROR_SUCCESS ? StoreOne(keys, name, text) : opened;
