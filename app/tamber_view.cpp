@@ -29,6 +29,7 @@ const framework::MessageMap& CTamberView::ThisMessageMap() {
         framework::OnMessage<&CTamberView::OnTimer>(WM_TIMER),
         framework::OnCommand<&CTamberView::OnSetup>(ID_SETUP),
         framework::OnCommand<&CTamberView::OnAbout>(ID_TRAY_ABOUT),
+        framework::OnCommand<&CTamberView::OnKeys>(ID_TRAY_KEYS),
         framework::OnCommand<&CTamberView::OnQuit>(ID_TRAY_QUIT),
         framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_COMPANY),
         framework::OnCommand<&CTamberView::OnTypeText>(ID_TEXT_PERSONAL),

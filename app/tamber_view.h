@@ -23,6 +23,7 @@
 #include <functional>
 
 class CKeyCommandDispatcher;
+class CKeysDlg;
 
 // The view's timers.
 enum ViewTimer : UINT {
@@ -67,6 +68,7 @@ private:
     int OnCreate(LPCREATESTRUCTA cs);
     void OnQuit();
     void OnAbout();
+    void OnKeys();
 
     // Tray icon, timers and the user menu.
     LRESULT OnTrayNotify(WPARAM iconId, LPARAM mouseMessage);
@@ -123,4 +125,6 @@ private:
     // Whether the tray menu or the user menu is shown.
     bool m_bMenuOpen = false;
     CKeyActions m_keyActions;
+    // The Keys window while it is open.
+    CKeysDlg* m_pKeysDlg = nullptr;
 };

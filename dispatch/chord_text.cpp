@@ -12,24 +12,51 @@ struct ChordName {
 };
 
 // The virtual keys by the values Windows gives them (the logic is built without <windows.h>).
-constexpr ChordName kModifiers[] = {{"ctrl", 0x11}, {"shift", 0x10}, {"alt", 0x12}, {"win", 0x5B}};
+// Names as a chord is written back; a chord is read in any letter case.
+constexpr ChordName kModifiers[] = {{"Ctrl", 0x11}, {"Shift", 0x10}, {"Alt", 0x12}, {"Win", 0x5B}};
 
 constexpr ChordName kKeys[] = {
-    {"enter", 0x0D},         {"esc", 0x1B},           {"tab", 0x09},          {"space", 0x20},
-    {"backspace", 0x08},     {"delete", 0x2E},        {"insert", 0x2D},       {"home", 0x24},
-    {"end", 0x23},           {"pageup", 0x21},        {"pagedown", 0x22},     {"left", 0x25},
-    {"right", 0x27},         {"up", 0x26},            {"down", 0x28},         {"volumemute", 0xAD},
-    {"volumeup", 0xAF},      {"volumedown", 0xAE},    {"mediaplaypause", 0xB3}, {"mediastop", 0xB2},
-    {"medianext", 0xB0},     {"mediaprev", 0xB1},     {"browserback", 0xA6},  {"browserforward", 0xA7},
-    {"browserhome", 0xAC},   {"browserrefresh", 0xA8}, {"browsersearch", 0xAA}, {"launchmail", 0xB4},
-    {"launchapp2", 0xB7},
+    {"Enter", 0x0D},         {"Esc", 0x1B},            {"Tab", 0x09},           {"Space", 0x20},
+    {"Backspace", 0x08},     {"Delete", 0x2E},         {"Insert", 0x2D},        {"Home", 0x24},
+    {"End", 0x23},           {"PageUp", 0x21},         {"PageDown", 0x22},      {"Left", 0x25},
+    {"Right", 0x27},         {"Up", 0x26},             {"Down", 0x28},          {"VolumeMute", 0xAD},
+    {"VolumeUp", 0xAF},      {"VolumeDown", 0xAE},     {"MediaPlayPause", 0xB3}, {"MediaStop", 0xB2},
+    {"MediaNext", 0xB0},     {"MediaPrev", 0xB1},      {"BrowserBack", 0xA6},   {"BrowserForward", 0xA7},
+    {"BrowserHome", 0xAC},   {"BrowserRefresh", 0xA8}, {"BrowserSearch", 0xAA}, {"LaunchMail", 0xB4},
+    {"LaunchApp2", 0xB7},
 };
 
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return text;
+}
+
+// `name` is in lower case.
 template <std::size_t N>
 unsigned Find(const ChordName (&names)[N], const std::string& name) {
     const auto found = std::find_if(std::begin(names), std::end(names),
-                                    [&name](const ChordName& entry) { return name == entry.name; });
+                                    [&name](const ChordName& entry) { return name == Lower(entry.name); });
     return found == std::end(names) ? 0 : found->vk;
+}
+
+template <std::size_t N>
+const char* NameOf(const ChordName (&names)[N], unsigned vk) {
+    const auto found =
+        std::find_if(std::begin(names), std::end(names), [vk](const ChordName& entry) { return vk == entry.vk; });
+    return found == std::end(names) ? nullptr : found->name;
+}
+
+// The name of a key that may end a chord; empty for a key no chord can name.
+std::string EndKeyName(unsigned vk) {
+    if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) {
+        return std::string(1, static_cast<char>(vk));
+    }
+    if (vk >= 0x70 && vk <= 0x87) {
+        return "F" + std::to_string(vk - 0x70 + 1);
+    }
+    const char* name = NameOf(kKeys, vk);
+    return name == nullptr ? std::string() : name;
 }
 
 // A letter, a digit, F1-F24 or a named key; 0 for none. `name` is in lower case.
@@ -51,12 +78,6 @@ unsigned KeyVk(const std::string& name) {
 std::string Trimmed(const std::string& text) {
     const std::size_t first = text.find_first_not_of(' ');
     return first == std::string::npos ? std::string() : text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-    return text;
 }
 
 ParsedChord Fault(std::string why) {
@@ -103,4 +124,20 @@ ParsedChord ParseChord(const std::string& text) {
         keys.push_back(key);
     }
     return ParsedChord{keys, ""};
+}
+
+std::string ChordText(const std::vector<unsigned>& keys) {
+    if (keys.empty()) {
+        return "";
+    }
+    std::string text;
+    for (std::size_t i = 0; i + 1 < keys.size(); ++i) {
+        const char* modifier = NameOf(kModifiers, keys[i]);
+        if (modifier == nullptr) {
+            return "";
+        }
+        text += std::string(modifier) + "+";
+    }
+    const std::string key = EndKeyName(keys.back());
+    return key.empty() ? "" : text + key;
 }

@@ -14,3 +14,7 @@ struct ParsedChord {
 };
 
 ParsedChord ParseChord(const std::string& text);
+
+// The chord written as text with each key's name as above ("Ctrl+Shift+N"):
+// modifiers first, then the one key. Empty when the keys are no such chord.
+std::string ChordText(const std::vector<unsigned>& keys);

@@ -63,6 +63,10 @@ public:
     // Files and folders.
     virtual bool PathExists(const std::string& path) = 0;
     virtual bool CanReadFile(const std::string& path) = 0;
+    // Whether a program named without its folder ("MSIMN.EXE") is on this
+    // computer where the shell would find it: registered under App Paths, or
+    // in the search path.
+    virtual bool ProgramOnComputer(const std::string& file) = 0;
     // The shell's special folder `csidl`, or the text "error".
     virtual std::string GetSpecialFolder(int csidl) = 0;
 

@@ -6,6 +6,7 @@
 #include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
+#include "settings/keys_dialog.h"
 
 #include <cstdint>
 
@@ -17,6 +18,9 @@ void CTamberView::DispatchKeyCommand(UINT code) {
     }
     framework::Trace("command 0x%02X", command);
     framework::StampStage(framework::Stage::kDispatcherEntered);
+    if (m_pKeysDlg != nullptr && m_pKeysDlg->TakeKey(command)) {
+        return;
+    }
     if (RunOwnKeyAction(command)) {
         return;
     }

@@ -78,3 +78,23 @@ KeyAction ParseKeyAction(StoredValueType type, const std::string& value) {
     }
     return BuiltIn("not none, run:, keys: or text:");
 }
+
+std::string KeyActionField(const KeyAction& action) {
+    return action.kind == KeyActionKind::kKeys ? ChordText(action.keys) : action.text;
+}
+
+std::string KeyActionValue(KeyActionKind kind, const std::string& field) {
+    switch (kind) {
+        case KeyActionKind::kNothing:
+            return "none";
+        case KeyActionKind::kRun:
+            return "run:" + field;
+        case KeyActionKind::kKeys:
+            return "keys:" + field;
+        case KeyActionKind::kText:
+            return "text:" + field;
+        case KeyActionKind::kBuiltIn:
+            break;
+    }
+    return "";
+}

@@ -33,3 +33,10 @@ enum class StoredValueType { kMissing, kString, kOther };
 constexpr std::size_t kMostKeyActionChars = 1024;
 
 KeyAction ParseKeyAction(StoredValueType type, const std::string& value);
+
+// What follows the form's word: the command line, the chord ("Ctrl+N") or the text.
+std::string KeyActionField(const KeyAction& action);
+// The text that stores an action of `kind` with `field` after its word; empty
+// for the built-in action, which is stored as no value at all. Stored from an
+// action's own field, the text reads back as that action.
+std::string KeyActionValue(KeyActionKind kind, const std::string& field);

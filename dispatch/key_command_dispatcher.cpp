@@ -1,6 +1,7 @@
 #include "dispatch/key_command_dispatcher.h"
 
 #include "app/main_window_title.h"
+#include "dispatch/built_in_programs.h"
 #include "dispatch/folders.h"
 #include "dispatch/key_chord.h"
 #include "dispatch/key_commands.h"
@@ -35,6 +36,11 @@ const std::map<std::uint8_t, std::vector<unsigned>> kChordKeys = {
 
 }  // namespace
 
+const std::vector<unsigned>* BuiltInChord(std::uint8_t command) {
+    const auto chord = kChordKeys.find(command);
+    return chord == kChordKeys.end() ? nullptr : &chord->second;
+}
+
 CKeyCommandDispatcher::CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths,
                                              DispatcherState& state)
     : m_desktop(desktop), m_nOsKind(osKind), m_paths(paths), m_state(state) {}
@@ -44,9 +50,8 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
     if (!IsDefinedKeyCommand(command)) {
         return;
     }
-    const auto chord = kChordKeys.find(command);
-    if (chord != kChordKeys.end()) {
-        Chord(chord->second);
+    if (const std::vector<unsigned>* chord = BuiltInChord(command)) {
+        Chord(*chord);
         return;
     }
     // The codes 0x20-0x31 repeat the multimedia commands of 0x01-0x12 in another order.
@@ -66,7 +71,7 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
         case 0x03:
         case 0x22:
             Picture("Mail");
-            m_desktop.ShellOpen("MSIMN.EXE", "", ShowMode::kNormal);
+            Mail();
             break;
         case 0x04:
         case 0x23:
@@ -145,13 +150,13 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             Scroll(command);
             break;
         case 0x32:
-            OfficeProgram("WORD", "WINWORD.EXE", "WINWORD.exe");
+            OfficeProgram("WORD", kWordProgram, "WINWORD.exe");
             break;
         case 0x33:
-            OfficeProgram("EXCEL", "EXCEL.EXE", "EXCEL.exe");
+            OfficeProgram("EXCEL", kExcelProgram, "EXCEL.exe");
             break;
         case 0x35:
-            OfficeProgram("PPOINT", "POWERPNT.EXE", "POWERPNT.exe");
+            OfficeProgram("PPOINT", kPowerPointProgram, "POWERPNT.exe");
             break;
         case 0x36:
             Calendar();
@@ -179,7 +184,7 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             Print();
             break;
         case 0x4C:
-            m_desktop.Run("Reboot.exe 0");
+            m_desktop.Run(std::string(kRebootProgram) + " 0");
             break;
         case 0x4E:
             m_desktop.MiddleButton(false);
@@ -196,7 +201,7 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             SoundRecorder();
             break;
         case 0x58:
-            m_desktop.Run("magnify.exe");
+            m_desktop.Run(kMagnifierProgram);
             break;
         case 0x5A:
             Picture("GADGET");

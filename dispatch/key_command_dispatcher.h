@@ -24,6 +24,9 @@ struct DispatcherState {
     std::uint32_t bMute = 0;     // the last mute state read or written
 };
 
+// The chord of a key whose built-in action is only that chord; null for every other key.
+const std::vector<unsigned>* BuiltInChord(std::uint8_t command);
+
 class CKeyCommandDispatcher {
 public:
     CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths, DispatcherState& state);
@@ -52,6 +55,7 @@ private:
     void WebSearch();
     void StopPlayers();
     void MediaPlayer();
+    void Mail();
     void Calculator();
     void MyComputer();
     void OfficeProgram(const char* picture, const char* file, const char* fallback);

@@ -1,4 +1,5 @@
 #include "dispatch/key_command_dispatcher.h"
+#include "dispatch/built_in_programs.h"
 #include "dispatch/office_program.h"
 #include "dispatch/version_sets.h"
 #include "dispatch/virtual_keys.h"
@@ -10,6 +11,13 @@ constexpr unsigned kSoundRecorderRecord = 209;
 constexpr unsigned kGadgetsWaitMs = 500;
 
 }  // namespace
+
+void CKeyCommandDispatcher::Mail() {
+    // Today's Windows has no Outlook Express; whatever mail program the user
+    // chose answers "mailto:" instead.
+    const bool outlookExpress = m_desktop.ProgramOnComputer(kMailProgram);
+    m_desktop.ShellOpen(outlookExpress ? kMailProgram : "mailto:", "", ShowMode::kNormal);
+}
 
 void CKeyCommandDispatcher::Calculator() {
     Picture("Calculator");
@@ -78,10 +86,10 @@ void CKeyCommandDispatcher::SoundRecorder() {
     }
     if (amd64) {
         // Both are tried, whatever the first one did.
-        m_desktop.Run("sndrec32.exe");
-        m_desktop.Run("sndrec33.exe");
+        m_desktop.Run(kSoundRecorder64Program);
+        m_desktop.Run(kSoundRecorder64Other);
     } else {
-        m_desktop.Run("soundrecorder.exe");
+        m_desktop.Run(kSoundRecorderProgram);
     }
 }
 
@@ -91,7 +99,7 @@ void CKeyCommandDispatcher::Gadgets() {
     const auto programFiles =
         m_desktop.MachineString("Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
     if (programFiles && !programFiles->empty()) {
-        RunProgramFile(*programFiles + "\\Windows Sidebar\\sidebar.exe", "/showgadgets");
+        RunProgramFile(*programFiles + kSidebarTail, "/showgadgets");
     }
     // Give a sidebar that was already running the time to show its bullet.
     m_desktop.Sleep(kGadgetsWaitMs);

@@ -183,6 +183,22 @@ bool CWin32Desktop::CanReadFile(const std::string& path) {
     return true;
 }
 
+bool CWin32Desktop::ProgramOnComputer(const std::string& file) {
+    const std::wstring wideFile = WideFromUtf8(file);
+    HKEY registered = nullptr;
+    const std::wstring appPath = L"Software\\Microsoft\\Windows\\CurrentVersion\\App Paths\\" + wideFile;
+    if (::RegOpenKeyExW(HKEY_LOCAL_MACHINE, appPath.c_str(), 0, KEY_QUERY_VALUE, &registered) == ERROR_SUCCESS) {
+        ::RegCloseKey(registered);
+        return true;
+    }
+    // Searched as the shell searches when the key opens it: with the program's
+    // own folder as the current one, so that no other folder's file counts.
+    const ScopedCurrentDirectory programFolder(ProgramFolder());
+    wchar_t found[MAX_PATH] = {};
+    const DWORD length = ::SearchPathW(nullptr, wideFile.c_str(), nullptr, MAX_PATH, found, nullptr);
+    return length > 0 && length < MAX_PATH;
+}
+
 std::string CWin32Desktop::GetSpecialFolder(int csidl) {
     return ::GetSpecialFolder(csidl);
 }

@@ -30,6 +30,7 @@ public:
     void ShellOpen(const std::string& file, const std::string& parameters, ShowMode show) override;
     bool PathExists(const std::string& path) override;
     bool CanReadFile(const std::string& path) override;
+    bool ProgramOnComputer(const std::string& file) override;
     std::string GetSpecialFolder(int csidl) override;
     bool MachineKeyExists(const std::string& key) override;
     std::optional<std::string> MachineString(const std::string& key, const std::string& value) override;

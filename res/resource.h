@@ -47,6 +47,18 @@
 #define IDC_BROWSE_EMAIL 1018
 #define IDC_BROWSE_CALCULATOR 1025
 
+// The Keys window: the list of keys, and the action of the selected key.
+#define IDD_KEYS 187
+#define IDC_KEYS_LIST 1060
+#define IDC_KEY_BUILT_IN 1061
+#define IDC_KEY_NOTHING 1062
+#define IDC_KEY_RUN 1063
+#define IDC_KEY_KEYS 1064
+#define IDC_KEY_TEXT 1065
+#define IDC_KEY_FIELD 1066
+#define IDC_KEY_BROWSE 1067
+#define IDC_KEY_RECORD 1068
+
 // The tray menu ("Right Popup") and the user menu ("MidPopup").
 #define IDR_TRAY_MENU 135
 #define IDR_USER_MENU 486
@@ -71,6 +83,7 @@
 #define ID_TEXT_OTHER3 32793
 #define ID_CONFIG_AGAIN 32794
 #define ID_UNINSTALL_DRIVER 32795
+#define ID_TRAY_KEYS 32796
 
 // The framework's standard commands and indicators.
 #define ID_FILE_NEW 0xE100

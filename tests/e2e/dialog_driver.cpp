@@ -4,6 +4,9 @@
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/test_window.h"
 
+#include <commctrl.h>
+
+#include <algorithm>
 #include <fstream>
 #include <utility>
 #include <vector>
@@ -42,6 +45,76 @@ bool OwnsOneOf(HWND owner, const std::vector<HWND>& windows) {
 void Press(BYTE key) {
     ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), 0, 0);
     ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
+}
+
+void ClickAt(int x, int y) {
+    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
+    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
+    INPUT inputs[3] = {};
+    for (INPUT& input : inputs) {
+        input.type = INPUT_MOUSE;
+        input.mi.dx = x * 65535 / width;
+        input.mi.dy = y * 65535 / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+    }
+    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
+    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
+    ::SendInput(3, inputs, sizeof(INPUT));
+}
+
+void TypeKeys(const std::string& text) {
+    for (const char c : text) {
+        const SHORT key = ::VkKeyScanA(c);
+        const bool shift = (key & 0x100) != 0;
+        if (shift) {
+            ::keybd_event(VK_SHIFT, static_cast<BYTE>(::MapVirtualKeyA(VK_SHIFT, 0)), 0, 0);
+        }
+        Press(static_cast<BYTE>(key & 0xFF));
+        if (shift) {
+            ::keybd_event(VK_SHIFT, static_cast<BYTE>(::MapVirtualKeyA(VK_SHIFT, 0)), KEYEVENTF_KEYUP, 0);
+        }
+    }
+}
+
+int ListRows(HWND list) {
+    return static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+}
+
+std::string ListCell(HWND list, int row, int column) {
+    constexpr size_t kChars = 512;
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(list, &pid);
+    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (process == nullptr) {
+        return "";
+    }
+    const size_t size = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
+    auto* remote = static_cast<char*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    std::wstring text(kChars, L'\0');
+    if (remote != nullptr) {
+        LVITEMW item{};
+        item.iSubItem = column;
+        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        item.cchTextMax = static_cast<int>(kChars);
+        ::WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        const auto length = static_cast<size_t>(
+            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote)));
+        ::ReadProcessMemory(process, remote + sizeof(LVITEMW), text.data(), kChars * sizeof(wchar_t), nullptr);
+        text.resize(std::min(length, kChars));
+        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    }
+    ::CloseHandle(process);
+    const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                            nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(bytes), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), utf8.data(), bytes, nullptr,
+                          nullptr);
+    return utf8;
+}
+
+int ListSelection(HWND list) {
+    return static_cast<int>(::SendMessageW(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
 }
 
 HWND OpenMenu(const KeyvaneProcess& keyvane) {

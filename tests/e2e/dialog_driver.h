@@ -15,6 +15,9 @@ namespace e2e {
 // Presses and lets go of a key, for the window in front.
 void Press(BYTE key);
 
+// Clicks the left button at a point of the screen.
+void ClickAt(int x, int y);
+
 // keyvane's open popup menu, if any.
 HWND OpenMenu(const KeyvaneProcess& keyvane);
 
@@ -47,6 +50,15 @@ public:
 private:
     const KeyvaneProcess& m_keyvane;
 };
+
+// Types letters, digits, blanks and the signs of the US layout, key by key.
+void TypeKeys(const std::string& text);
+
+// A list view of another process: its rows, a cell's text (read through that
+// process's memory, as the list answers with a pointer) and the selected row (-1: none).
+int ListRows(HWND list);
+std::string ListCell(HWND list, int row, int column);
+int ListSelection(HWND list);
 
 // What the screen shows in the rectangle.
 BmpImage CaptureScreen(const RECT& rect);

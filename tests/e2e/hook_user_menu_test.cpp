@@ -114,23 +114,6 @@ constexpr char kSnippet[] = "Gr\u00fc\u00dfe \u2713 \u65e5\u672c";
 enum class Ask { kHotKeyLetGo, kHotKeyStillHeld, kMenuKey, kTimer };
 enum class Choose { kKeys, kMouse };
 
-// Clicks the left button at a point of the screen.
-void ClickAt(int x, int y) {
-    const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
-    const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
-        input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65535 / width;
-        input.mi.dy = y * 65535 / height;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
-    }
-    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, inputs, sizeof(INPUT));
-}
-
 // Clicks the first item of keyvane's frontmost menu once `count` of its menus are open.
 void ClickFirstItem(const KeyvaneProcess& keyvane, int count) {
     const auto openMenus = [&] {
@@ -146,7 +129,7 @@ void ClickFirstItem(const KeyvaneProcess& keyvane, int count) {
     E2E_CHECK(e2e::WaitPumping([&] { return openMenus() == count; }, 3000), std::to_string(count) + " menus are open");
     RECT rect{};
     ::GetWindowRect(e2e::OpenMenu(keyvane), &rect);
-    ClickAt(rect.left + 20, rect.top + 10);
+    e2e::ClickAt(rect.left + 20, rect.top + 10);
 }
 
 // "My Text" > "Company Name", the first item of the first submenu.

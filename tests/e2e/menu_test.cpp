@@ -90,8 +90,9 @@ E2E_CASE(Menus, ResourcesHoldBothMenusInOrder) {
     char name[64] = {};
     ::GetMenuStringA(tray, 0, name, sizeof name, MF_BYPOSITION);
     E2E_CHECK(std::strcmp(name, "Right Popup") == 0, "menu 135 holds \"Right Popup\"");
-    E2E_CHECK((items(::GetSubMenu(tray, 0)) == std::vector<std::string>{"About...=32773", "=0", "Quit=32774"}),
-              "About..., a separator, Quit");
+    E2E_CHECK((items(::GetSubMenu(tray, 0)) ==
+               std::vector<std::string>{"About...=32773", "Keys...=32796", "=0", "Quit=32774"}),
+              "About..., Keys..., a separator, Quit");
     const HMENU user = ::LoadMenuA(module, MAKEINTRESOURCEA(486));
     ::GetMenuStringA(user, 0, name, sizeof name, MF_BYPOSITION);
     E2E_CHECK(std::strcmp(name, "MidPopup") == 0, "menu 486 holds \"MidPopup\"");

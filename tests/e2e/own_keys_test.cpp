@@ -1,12 +1,16 @@
 // Keys of the user's own: actions stored under "Software\Corvale\Keys" by the
 // key's name, acted on from both key roads in place of the built-in action.
+#include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/dispatch_fixture.h"
 #include "tests/e2e/dispatch_test_window.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/popups.h"
 #include "tests/e2e/registry_fixture.h"
 #include "tests/e2e/robustness_support.h"
+#include "tests/e2e/test_window.h"
 
 #include <algorithm>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -41,6 +45,93 @@ std::string Joined(const std::vector<std::string>& lines) {
 
 void Store(const e2e::ScratchKey& keys, const char* name, const std::string& action) {
     keys.Write(name, REG_SZ, action + '\0');
+}
+
+bool Stored(const e2e::ScratchKey& keys, const char* name, const std::string& action) {
+    const auto value = keys.Read(name);
+    return value && value->type == REG_SZ && value->data == action + '\0';
+}
+
+// The Keys window: the tray menu's command, its list and editor.
+constexpr UINT kTrayNotify = WM_USER + 100;
+constexpr UINT kTrayIcon = 128;
+constexpr UINT kKeysCommand = 32796;
+constexpr int kKeysList = 1060;
+constexpr int kKeyField = 1066;
+// Rows of keys, in the keyboard's order.
+constexpr int kPlayRow = 7;
+constexpr int kNextRow = 9;
+constexpr int kCalculatorRow = 13;
+constexpr int kWordRow = 20;
+
+HWND KeysList(HWND window) {
+    return ::GetDlgItem(window, kKeysList);
+}
+
+std::string SelectedKey(HWND window) {
+    const int row = e2e::ListSelection(KeysList(window));
+    return row < 0 ? "" : e2e::ListCell(KeysList(window), row, 0);
+}
+
+// What each row says its key does, by the key's name.
+std::map<std::string, std::string> KeyRows(HWND window) {
+    std::map<std::string, std::string> rows;
+    const HWND list = KeysList(window);
+    for (int row = 0; row < e2e::ListRows(list); ++row) {
+        rows[e2e::ListCell(list, row, 0)] = e2e::ListCell(list, row, 1);
+    }
+    return rows;
+}
+
+bool InFront(HWND window) {
+    return e2e::WaitPumping([window] { return ::GetForegroundWindow() == window; }, 5000);
+}
+
+HWND OpenKeysWindow(const e2e::KeyvaneProcess& keyvane) {
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kKeysCommand, 0);
+    const HWND window = e2e::WaitForDialog(keyvane, "Keys");
+    E2E_CHECK(window != nullptr && InFront(window), "the Keys window opened in front");
+    return window;
+}
+
+HWND OpenTrayMenu(const e2e::KeyvaneProcess& keyvane) {
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: tray menu") >= 0 &&
+                  e2e::WaitPumping([&] { return e2e::OpenMenu(keyvane) != nullptr; }, 3000),
+              "the tray menu opened");
+    return e2e::OpenMenu(keyvane);
+}
+
+void PressChord(std::initializer_list<BYTE> keys) {
+    for (const BYTE key : keys) {
+        ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), 0, 0);
+    }
+    for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+        ::keybd_event(*key, static_cast<BYTE>(::MapVirtualKeyA(*key, 0)), KEYEVENTF_KEYUP, 0);
+    }
+}
+
+void PressTimes(BYTE key, int times) {
+    for (int i = 0; i < times; ++i) {
+        e2e::Press(key);
+    }
+}
+
+// Moves the focus back from the editor to the list and goes down to the key's
+// row (`row` of the keyboard's keys), as a user without a mouse does.
+void ChooseRow(HWND window, int row, const std::string& key, int tabsBack) {
+    for (int i = 0; i < tabsBack; ++i) {
+        PressChord({VK_SHIFT, VK_TAB});
+    }
+    e2e::Press(VK_HOME);
+    PressTimes(VK_DOWN, row);
+    E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == key; }, 3000),
+              "the row of " + key + " is chosen; selected: " + SelectedKey(window));
+}
+
+std::string WhatRowSays(HWND window, const std::string& key) {
+    return KeyRows(window)[key];
 }
 
 }  // namespace
@@ -122,7 +213,7 @@ E2E_CASE(OwnKeys, NothingBadValuesAndChangesAtTheNextKey) {
     lines = keyvane.LinesOfPress(0x22);
     E2E_CHECK(Has(lines, "keyvane: key mail: stored action not taken, keys: unknown key name \"Hyper\""),
               "a line says why the mail key's value was not taken: " + Joined(lines));
-    E2E_CHECK(Has(lines, "keyvane: picture Mail 32") && Mentions(lines, "keyvane: open MSIMN.EXE"),
+    E2E_CHECK(Has(lines, "keyvane: picture Mail 32") && Mentions(lines, "keyvane: open mailto:"),
               "the mail key did what it does built in: " + Joined(lines));
 
     lines = keyvane.LinesOfPress(0x0B);
@@ -143,4 +234,156 @@ E2E_CASE(OwnKeys, NothingBadValuesAndChangesAtTheNextKey) {
     Store(keys, "play", "none");
     lines = keyvane.LinesOfPress(0x29);
     E2E_CHECK(!HasPicture(lines), "and \"none\" takes it away again: " + Joined(lines));
+}
+
+E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
+    const e2e::ScratchKey keys(HKEY_LOCAL_MACHINE, kKeysKey);
+    Store(keys, "word", "keys:ctrl+shift+n");
+    Store(keys, "calculator", "text:Kind regards");
+    Store(keys, "play", "none");
+    Store(keys, "excel", "run:C:\\Apps\\thunderbird.exe -compose");
+    Store(keys, "stop", "keys:Ctrl+Hyper");
+    DispatchSession keyvane("win10");
+    const e2e::DialogsClosedAtEnd closed(keyvane);
+
+    // By keys: "Keys..." is the second item.
+    OpenTrayMenu(keyvane);
+    e2e::Press(VK_DOWN);
+    e2e::Press(VK_DOWN);
+    e2e::Press(VK_RETURN);
+    const HWND window = e2e::WaitForDialog(keyvane, "Keys");
+    E2E_CHECK(window != nullptr && InFront(window), "the Keys window opened in front");
+    const auto rows = KeyRows(window);
+    E2E_CHECK_EQ(rows.size(), size_t{53}, "a row for every key");
+    const std::map<std::string, std::string> expected = {
+        {"word", "presses Ctrl+Shift+N"},
+        {"calculator", "types 'Kind regards'"},
+        {"play", "nothing"},
+        {"excel", "starts C:\\Apps\\thunderbird.exe -compose"},
+        {"stop", "built in: stops the media players (its own action is not taken: keys: unknown key name \"Hyper\")"},
+        {"new", "built in: presses Ctrl+N"},
+        {"mail", "built in: opens the mail program set in Windows (MSIMN.EXE is not installed)"},
+        {"reboot", "does nothing here: Reboot.exe is not installed"},
+        {"volume-up", "built in: shows its picture; Windows turns the volume up"},
+    };
+    for (const auto& [key, description] : expected) {
+        E2E_CHECK(rows.count(key) != 0 && rows.at(key) == description,
+                  key + " says what it does: " + (rows.count(key) != 0 ? rows.at(key) : "no row"));
+    }
+    // The picture shows the keys with actions of their own, found by pressing one of them.
+    keyvane.Press(0x32);
+    E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == "word"; }, 3000), "Word's row is shown");
+    e2e::SaveScreenshot(window, "keys_window");
+
+    // A second request brings the one window forward from behind another program's.
+    e2e::TestEditWindow other;
+    E2E_CHECK(other.Activate(), "another program is in front");
+    const size_t from = keyvane.Mark();
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kKeysCommand, 0);
+    E2E_CHECK(InFront(window), "the open Keys window came forward");
+    E2E_CHECK_EQ(e2e::CountLines(keyvane, from, "keyvane: keys window"), size_t{0}, "no second window was made");
+    E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc closes the window");
+
+    // By mouse: the second item lies just below the middle of the first three
+    // item heights, whatever the height of the separator.
+    const RECT menu = e2e::WindowRect(OpenTrayMenu(keyvane));
+    e2e::ClickAt((menu.left + menu.right) / 2, menu.top + (menu.bottom - menu.top) * 44 / 100);
+    const HWND clicked = e2e::WaitForDialog(keyvane, "Keys");
+    E2E_CHECK(clicked != nullptr, "a click on \"Keys...\" opened the window");
+    E2E_CHECK(e2e::ClosedByKey(clicked, VK_ESCAPE), "Esc closes it again");
+}
+
+E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
+    const e2e::ScratchKey keys(HKEY_LOCAL_MACHINE, kKeysKey);
+    Store(keys, "next", "none");
+    e2e::TestWindow editor("Notepad", "Untitled - Notepad");
+    DispatchSession keyvane("winxp");
+    const e2e::DialogsClosedAtEnd closed(keyvane);
+
+    // Cancel: the calculator set to nothing, then the window closed with Esc.
+    HWND window = OpenKeysWindow(keyvane);
+    ChooseRow(window, kCalculatorRow, "calculator", 0);
+    e2e::Press(VK_TAB);    // to the kinds, at "Built in"
+    e2e::Press(VK_RIGHT);  // "Nothing"
+    E2E_CHECK(e2e::WaitPumping([&] { return WhatRowSays(window, "calculator") == "nothing"; }, 3000),
+              "the row says what the key will do: " + WhatRowSays(window, "calculator"));
+    E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
+    E2E_CHECK(!keys.Read("calculator").has_value(), "Cancel stored nothing");
+
+    // OK: Word records a chord, next goes back to built in, the calculator types a text.
+    window = OpenKeysWindow(keyvane);
+    ChooseRow(window, kWordRow, "word", 0);
+    e2e::Press(VK_TAB);
+    PressTimes(VK_RIGHT, 3);  // "Press keys"
+    PressTimes(VK_TAB, 2);    // past the field to Record (Browse... is for programs)
+    e2e::Press(VK_SPACE);
+    PressChord({VK_CONTROL, VK_SHIFT, 'N'});
+    E2E_CHECK(e2e::WaitPumping([&] { return e2e::ItemText(window, kKeyField) == "Ctrl+Shift+N"; }, 3000),
+              "Record took the chord typed: " + e2e::ItemText(window, kKeyField));
+    ChooseRow(window, kNextRow, "next", 3);
+    e2e::Press(VK_TAB);
+    e2e::Press(VK_LEFT);  // from "Nothing" to "Built in"
+    ChooseRow(window, kCalculatorRow, "calculator", 1);
+    e2e::Press(VK_TAB);
+    PressTimes(VK_RIGHT, 4);  // "Type text"
+    e2e::Press(VK_TAB);
+    e2e::TypeKeys("Kind regards");
+    E2E_CHECK(e2e::WaitPumping([&] { return WhatRowSays(window, "calculator") == "types 'Kind regards'"; }, 3000),
+              "the calculator's row: " + WhatRowSays(window, "calculator"));
+    E2E_CHECK(e2e::ClosedByKey(window, VK_RETURN), "Enter is OK");
+    E2E_CHECK(Stored(keys, "word", "keys:Ctrl+Shift+N"), "Word's chord is stored");
+    E2E_CHECK(Stored(keys, "calculator", "text:Kind regards"), "the calculator's text is stored");
+    E2E_CHECK(!keys.Read("next").has_value(), "next is built in again: no value");
+
+    // What was stored acts at the next key.
+    E2E_CHECK(editor.BringToFront(), "the editor is in front");
+    const auto lines = keyvane.LinesOfPress(0x32);
+    E2E_CHECK(Has(lines, "keyvane: key word: own action keys"), "Word presses its chord: " + Joined(lines));
+
+    // A chord typed with a name no key has is refused on OK, said why, and not stored.
+    window = OpenKeysWindow(keyvane);
+    ChooseRow(window, kPlayRow, "play", 0);
+    e2e::Press(VK_TAB);
+    PressTimes(VK_RIGHT, 3);
+    e2e::Press(VK_TAB);
+    e2e::TypeKeys("Ctrl+Hyper");
+    e2e::Press(VK_RETURN);
+    const HWND refusal = e2e::WaitForDialog(keyvane, "Keys", window);
+    E2E_CHECK(refusal != nullptr, "OK was refused with a message");
+    E2E_CHECK(e2e::ClosedByKey(refusal, VK_RETURN), "the message is read");
+    E2E_CHECK(::IsWindowVisible(window) && !keys.Read("play").has_value(), "the window stays and nothing is stored");
+    E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
+}
+
+E2E_CASE(OwnKeys, KeysWindowInFrontFindsAPressedKeyWithoutActing) {
+    const e2e::ScratchFolder folder("keyvane keys window");
+    const std::string program = folder.Path() + "mailer.exe";
+    const e2e::PlantedProgram mailer(program);
+    const e2e::ScratchKey keys(HKEY_LOCAL_MACHINE, kKeysKey);
+    Store(keys, "mail", "run:" + program);
+    DispatchSession keyvane("winxp");
+    e2e::KeyLogRoad keyLog;
+    keyLog.StartFresh(keyvane);
+    const e2e::DialogsClosedAtEnd closed(keyvane);
+    const HWND window = OpenKeysWindow(keyvane);
+
+    const size_t from = keyvane.Mark();
+    keyvane.Press(0x32);
+    E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == "word"; }, 3000),
+              "the hook's key selected Word's row: " + SelectedKey(window));
+    keyLog.Write({kMailReport});
+    E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == "mail"; }, 3000),
+              "the key log's key selected the mail row: " + SelectedKey(window));
+    E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
+    const auto lines = keyvane.LinesSince(from);
+    E2E_CHECK(Has(lines, "keyvane: keys window: word") && Has(lines, "keyvane: keys window: mail"),
+              "both keys were found: " + Joined(lines));
+    E2E_CHECK(!HasPicture(lines) && !Mentions(lines, "own action"), "neither key acted: " + Joined(lines));
+    E2E_CHECK(!mailer.WaitStarted(from, 0).has_value(), "the mail key's program did not start");
+
+    // Closed, the window takes no key any more.
+    E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc closes the window");
+    const size_t after = keyvane.Mark();
+    keyLog.Write({kMailReport});
+    E2E_CHECK(mailer.WaitStarted(after).has_value(), "the mail key starts its program again");
 }

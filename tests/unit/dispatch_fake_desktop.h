@@ -37,6 +37,7 @@ public:
     std::map<int, std::string> specialFolders;  // a folder not listed is "error"
     std::set<std::string> existingPaths;
     std::set<std::string> readableFiles;
+    std::set<std::string> programs;  // on the computer, by file name
     std::map<std::string, std::map<std::string, std::string>> machineKeys;  // key -> value -> text
     int architecture = 0;
     // Nothing: no mixer device, every read and write fails.
@@ -64,6 +65,7 @@ public:
     void ShellOpen(const std::string& file, const std::string& parameters, ShowMode show) override;
     bool PathExists(const std::string& path) override { return existingPaths.count(path) != 0; }
     bool CanReadFile(const std::string& path) override { return readableFiles.count(path) != 0; }
+    bool ProgramOnComputer(const std::string& file) override { return programs.count(file) != 0; }
     std::string GetSpecialFolder(int csidl) override;
     bool MachineKeyExists(const std::string& key) override { return machineKeys.count(key) != 0; }
     std::optional<std::string> MachineString(const std::string& key, const std::string& value) override;

@@ -24,6 +24,7 @@ void MakeBusyDesktop(CFakeDesktop& desktop) {
         desktop.readableFiles.insert(office + program);
     }
     desktop.machineKeys["Software\\Microsoft\\Windows\\CurrentVersion"] = {{"ProgramFilesDir", "C:\\Program Files"}};
+    desktop.programs.insert("MSIMN.EXE");
     desktop.architecture = 1;
     desktop.mixerVolume = 32768;
     desktop.mixerMute = 1;

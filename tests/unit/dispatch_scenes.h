@@ -14,7 +14,7 @@ ProgramPaths TestPaths();
 
 // A user at work: a browser window in front whose title names Outlook, and a
 // window of every program the keys look for below it; the documents folder,
-// the English Games folder, Office 12, the program-files folder, a 64-bit
+// the English Games folder, Office 12, Outlook Express, the program-files folder, a 64-bit
 // Windows and a mixer at half volume, muted.
 void MakeBusyDesktop(CFakeDesktop& desktop);
 

@@ -1,7 +1,10 @@
 #include "dispatch/key_action.h"
+#include "dispatch/chord_text.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
 #include <string>
 #include <vector>
 
@@ -74,6 +77,13 @@ TEST(KeyAction, EveryFormAndEveryBadForm) {
         } else {
             EXPECT_NE(action.fault.find(c.fault), std::string::npos) << c.value << ": " << action.fault;
         }
+        // Stored again, each action reads back as itself; the built-in one is stored as nothing.
+        const std::string stored = KeyActionValue(action.kind, KeyActionField(action));
+        const KeyAction again = ParseKeyAction(Type::kString, stored);
+        EXPECT_EQ(again.kind, action.kind) << c.value << " stored as " << stored;
+        EXPECT_EQ(again.text, action.text) << c.value << " stored as " << stored;
+        EXPECT_EQ(again.keys, action.keys) << c.value << " stored as " << stored;
+        EXPECT_EQ(stored.empty(), action.kind == Kind::kBuiltIn) << c.value;
     }
 }
 
@@ -92,6 +102,16 @@ TEST(KeyAction, EveryChordName) {
         EXPECT_EQ(alone.keys, std::vector<unsigned>{vk}) << name << ": " << alone.fault;
         const KeyAction chord = ParseKeyAction(Type::kString, "keys:Shift+" + name);
         EXPECT_EQ(chord.keys, (std::vector<unsigned>{0x10, vk})) << name << ": " << chord.fault;
+        const std::string written = ChordText(chord.keys);
+        EXPECT_TRUE(written.size() == name.size() + 6 &&
+                    std::equal(written.begin(), written.end(), ("Shift+" + name).begin(),
+                               [](char a, char b) { return std::tolower(a) == std::tolower(b); }))
+            << name << " written back as " << written;
+    }
+    // Keys no chord text can hold are written as nothing rather than as another chord.
+    for (const std::vector<unsigned>& keys : std::vector<std::vector<unsigned>>{
+             {}, {'N', 0x11}, {0x11, 0x5C}, {0x11, 0x5C, 'N'}, {0xFF}, {0x11, 0x10, 0x88}}) {
+        EXPECT_EQ(ChordText(keys), "") << keys.size() << " keys";
     }
 }
 
