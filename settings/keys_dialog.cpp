@@ -147,7 +147,7 @@ LRESULT CKeysDlg::OnControlNotice(WPARAM control, LPARAM) {
 
 void CKeysDlg::OnBrowse() {
     Commit();
-    BrowseForProgram(*this, [this](const std::string& program) { m_field = Utf8FromAnsi(program); });
+    BrowseForProgram(*this, [this](const std::string& program) { m_field = program; });
 }
 
 void CKeysDlg::OnRecord() {
