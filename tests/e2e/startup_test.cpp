@@ -25,6 +25,14 @@ bool TrayIconPresent(HWND view) {
     return ::Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
 }
 
+void RemoveTrayIcon(HWND view) {
+    NOTIFYICONDATAA nid{};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = view;
+    nid.uID = 128;
+    ::Shell_NotifyIconA(NIM_DELETE, &nid);
+}
+
 }  // namespace
 
 E2E_CASE(Startup, SecondStartEndsAtOnceAndFirstKeepsRunning) {
@@ -99,3 +107,19 @@ E2E_CASE(Startup, QuitRemovesTheIconAndEndsWhileThePollThreadRuns) {
     E2E_CHECK(!TrayIconPresent(keyvane.View()), "the icon is gone from the notification area");
 }
 
+
+// A restarted shell comes up with an empty notification area and tells every
+// top-level window so; the program's icon comes back.
+E2E_CASE(Startup, TheIconComesBackWhenTheNotificationAreaIsMadeAnew) {
+    KeyvaneProcess keyvane;
+    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
+    E2E_CHECK(keyvane.WaitForLine(0, "keyvane: tray icon added") >= 0, "the tray icon was added");
+    RemoveTrayIcon(keyvane.View());
+    E2E_CHECK(!TrayIconPresent(keyvane.View()), "the notification area lost the icon");
+    const size_t from = keyvane.Mark();
+    E2E_CHECK(::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0),
+              "the new notification area was announced");
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: tray icon added") >= 0, "the icon was added again");
+    E2E_CHECK(TrayIconPresent(keyvane.View()), "the icon is in the notification area again");
+    E2E_CHECK(keyvane.Sync() >= 0, "the view still answers");
+}
