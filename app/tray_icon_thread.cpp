@@ -86,7 +86,7 @@ unsigned __stdcall IconThread(void* param) {
 
 }  // namespace
 
-bool CTrayIconThread::Start(HWND view, UINT iconId, UINT callbackMessage, HICON normal, HICON active,
+void CTrayIconThread::Start(HWND view, UINT iconId, UINT callbackMessage, HICON normal, HICON active,
                             const char* tip) {
     m_shared = std::make_shared<Shared>();
     NOTIFYICONDATAA& record = m_shared->record;
@@ -101,12 +101,14 @@ bool CTrayIconThread::Start(HWND view, UINT iconId, UINT callbackMessage, HICON 
     m_shared->active = active;
     m_shared->wish.additions = 1;
     ::SetEvent(m_shared->changed);
-    if (!framework::BeginWorkerThread(IconThread, new std::shared_ptr<Shared>(m_shared))) {
+    auto param = std::make_unique<std::shared_ptr<Shared>>(m_shared);
+    if (!framework::BeginWorkerThread(IconThread, param.get())) {
         m_shared.reset();
         framework::Trace("tray icon not added");
-        return false;
+        return;
     }
-    return true;
+    // The thread owns it now.
+    param.release();
 }
 
 template <typename Change>

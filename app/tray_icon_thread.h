@@ -14,9 +14,9 @@
 class CTrayIconThread {
 public:
     // Starts the thread, which adds the icon for `view` (the tray callback
-    // `callbackMessage` goes to that window) with the tip `tip`; false if the
-    // thread could not be created, and the program runs on without an icon.
-    bool Start(HWND view, UINT iconId, UINT callbackMessage, HICON normal, HICON active, const char* tip);
+    // `callbackMessage` goes to that window) with the tip `tip`. Without the
+    // thread the program runs on without an icon.
+    void Start(HWND view, UINT iconId, UINT callbackMessage, HICON normal, HICON active, const char* tip);
     void Show(bool active);
     // The notification area was made anew and holds no icon of ours.
     void AddAgain();
