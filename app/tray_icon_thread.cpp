@@ -67,8 +67,8 @@ unsigned __stdcall IconThread(void* param) {
     tray::Shown shown;
     for (;;) {
         ::WaitForSingleObject(shared.changed, INFINITE);
-        // A wish that comes during a call wakes the loop again; the one after
-        // the last call is read before the thread waits.
+        // Each pass reads the latest wish, so one that came during a call is
+        // made before the thread waits again.
         for (;;) {
             const tray::Wish wanted = shared.Wanted();
             const tray::Step step = tray::NextStep(wanted, shown);
