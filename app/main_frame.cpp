@@ -1,5 +1,6 @@
 #include "app/main_frame.h"
 
+#include "app/globals.h"
 #include "app/tamber_view.h"
 #include "osd/startup_picture.h"
 #include "res/resource.h"
@@ -30,6 +31,15 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     cs.style = WS_POPUP;
     cs.dwExStyle |= WS_EX_TOOLWINDOW;
     return CFrameWnd::PreCreateWindow(cs);
+}
+
+LRESULT CMainFrame::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The view owns the tray icon, but only top-level windows hear that the
+    // shell has a new notification area.
+    if (message == g_uTaskbarCreatedMsg && message != 0 && GetActiveView() != nullptr) {
+        return GetActiveView()->WindowProc(message, wParam, lParam);
+    }
+    return CFrameWnd::WindowProc(message, wParam, lParam);
 }
 
 int CMainFrame::OnCreate(LPCREATESTRUCTA cs) {

@@ -8,6 +8,7 @@
 class CMainFrame : public framework::CFrameWnd {
 public:
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 
     KV_DECLARE_MESSAGE_MAP()
 

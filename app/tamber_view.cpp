@@ -7,16 +7,21 @@
 #include "framework/stage_stamps.h"
 #include "res/resource.h"
 
-#include <cstring>
-
 namespace {
 
-constexpr UINT kTrayIconId = IDR_MAINFRAME;
+static_assert(CTamberView::kTrayIconId == IDR_MAINFRAME, "the tray icon takes the frame's number");
 constexpr UINT kTrayIconPeriodMs = 100;
+// Quit waits this long at most for the icon to be removed, so that the
+// program ends within a second even while the shell does not answer.
+constexpr DWORD kTrayIconRemovalMs = 500;
 constexpr char kTrayTip[] = "Office Keyvane";
 // Asked by the latency benchmark alone: the answer is the address of the
 // ring of stage stamps, which it reads from outside.
 const UINT g_uStageStampsMsg = ::RegisterWindowMessageA("KeyvaneStageStamps");
+
+HICON TrayIcon(WORD resource) {
+    return ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resource));
+}
 
 }  // namespace
 
@@ -58,17 +63,8 @@ int CTamberView::OnCreate(LPCREATESTRUCTA) {
         return -1;
     }
     m_bIconActive = FALSE;
-    // The first version of the record: what every Windows release understands.
-    m_nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    m_nid.hWnd = m_hWnd;
-    m_nid.uID = kTrayIconId;
-    m_nid.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    m_nid.uCallbackMessage = kMsgTrayNotify;
-    m_nid.hIcon = ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_TRAY_NORMAL));
-    std::strcpy(m_nid.szTip, kTrayTip);
-    // Without a notification area yet the add fails; the program runs on without the icon.
-    const BOOL added = ::Shell_NotifyIconA(NIM_ADD, &m_nid);
-    framework::Trace("tray icon %s", added ? "added" : "not added");
+    m_trayIcon.Start(m_hWnd, kTrayIconId, kMsgTrayNotify, TrayIcon(IDI_TRAY_NORMAL), TrayIcon(IDI_TRAY_ACTIVE),
+                     kTrayTip);
     return 0;
 }
 
@@ -92,12 +88,16 @@ LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == g_uStageStampsMsg && message != 0) {
         return reinterpret_cast<LRESULT>(&framework::StageStamps());
     }
+    // The shell tells the top-level windows only; the frame hands it on.
+    if (message == g_uTaskbarCreatedMsg && message != 0) {
+        m_trayIcon.AddAgain();
+        return 0;
+    }
     const KeyIntake intake = TakeKeyEvent(message, g_uKeyCommandMsg, wParam, lParam);
     if (intake.restartIconTimer) {
         framework::StampStage(framework::Stage::kViewTook);
     }
-    // The key acts first. The icon's switch is a call into the process that
-    // keeps the notification area, which the user would not see sooner anyway.
+    // The key acts first; the icon follows, which the user would not see sooner anyway.
     if (intake.command) {
         DispatchKeyCommand(*intake.command);
     }
@@ -113,10 +113,7 @@ LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 void CTamberView::SetTrayIcon(BOOL active) {
     framework::StampStage(framework::Stage::kIconSwitching);
     m_bIconActive = active;
-    m_nid.hIcon =
-        ::LoadIconA(::GetModuleHandleA(nullptr), MAKEINTRESOURCEA(active ? IDI_TRAY_ACTIVE : IDI_TRAY_NORMAL));
-    m_nid.uFlags |= NIF_ICON;
-    ::Shell_NotifyIconA(NIM_MODIFY, &m_nid);
+    m_trayIcon.Show(active != FALSE);
     framework::StampStage(framework::Stage::kIconSwitched);
     framework::Trace("icon %s", active ? "active" : "normal");
 }
@@ -127,11 +124,7 @@ void CTamberView::OnQuit() {
     if (m_bMenuOpen) {
         ::EndMenu();
     }
-    NOTIFYICONDATAA nid{};
-    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
-    nid.hWnd = m_hWnd;
-    nid.uID = kTrayIconId;
-    ::Shell_NotifyIconA(NIM_DELETE, &nid);
+    m_trayIcon.Remove(kTrayIconRemovalMs);
     ReleaseShiftLatch();
     framework::Trace("quit");
     ::PostQuitMessage(0);

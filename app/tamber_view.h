@@ -3,6 +3,7 @@
 // and runs the key command dispatcher on the user-interface thread.
 #pragma once
 
+#include "app/tray_icon_thread.h"
 #include "audio/endpoint_volume.h"
 #include "dispatch/key_actions_win32.h"
 #include "framework/form_view.h"
@@ -39,6 +40,9 @@ constexpr DWORD kNoMixerControl = 0xFFFFFFFF;
 class CTamberView : public framework::CFormView {
 public:
     CTamberView();
+
+    // The tray icon's identifier, the same as the frame's resources.
+    static constexpr UINT kTrayIconId = 128;
 
     void OnInitialUpdate() override;
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -99,7 +103,7 @@ private:
     // Runs `action` on a dispatcher that works on the view's own state.
     void RunDispatcher(const std::function<void(CKeyCommandDispatcher&)>& action);
 
-    NOTIFYICONDATAA m_nid{};
+    CTrayIconThread m_trayIcon;
     CKeybdhook m_keybdhook;
     BOOL m_bIconActive = FALSE;
     DWORD m_dwVolume = 0;

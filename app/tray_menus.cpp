@@ -55,7 +55,7 @@ void BringViewForward(HWND view) {
 }  // namespace
 
 LRESULT CTamberView::OnTrayNotify(WPARAM iconId, LPARAM mouseMessage) {
-    if (iconId != m_nid.uID) {
+    if (iconId != kTrayIconId) {
         return 0;
     }
     const LoadedMenu menu(IDR_TRAY_MENU);

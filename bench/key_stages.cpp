@@ -130,7 +130,7 @@ bool AddKey(const KeyRoad& road, const StageStampRing& ring, long mark, double s
     samples.Add("Ctrl handed to the program's own hook seeing it", hook.ms - handed.ms);
     samples.Add("own hook seeing Ctrl to the target window's Ctrl down", ctrlMs - hook.ms);
     samples.Add("(aside) Ctrl handed to keybd_event returning", returned.ms - handed.ms);
-    samples.Add("(aside) tray icon switch to active (Shell_NotifyIcon)", iconTo.ms - iconFrom.ms);
+    samples.Add("(aside) tray icon switch to active, on the view's thread", iconTo.ms - iconFrom.ms);
     samples.Add("total: " + start + " to the target window's Ctrl down", ctrlMs - sentMs);
     return true;
 }

@@ -19,8 +19,8 @@ enum class Stage : std::uint32_t {
     kInputHanded,       // the first synthetic key event goes to the system
     kInputReturned,     // the system has taken that event back from the hooks
     kHookSaw,           // the program's own keyboard hook sees a key event
-    kIconSwitching,     // the tray icon's switch to active starts
-    kIconSwitched,      // and is done
+    kIconSwitching,     // the view asks for the active tray icon
+    kIconSwitched,      // and goes on (the icon's own thread makes the switch)
     kPictureShowing,    // a key picture is asked for
     kPictureShown,      // and the key goes on (the first frame follows on the popup's timer)
 };

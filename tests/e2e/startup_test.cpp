@@ -5,6 +5,7 @@
 
 #include <shellapi.h>
 
+#include <cstdlib>
 #include <cstring>
 
 using e2e::KeyvaneProcess;
@@ -24,6 +25,35 @@ bool TrayIconPresent(HWND view) {
     std::strcpy(nid.szTip, "Office Keyvane");
     return ::Shell_NotifyIconA(NIM_MODIFY, &nid) != FALSE;
 }
+
+void RemoveTrayIcon(HWND view) {
+    NOTIFYICONDATAA nid{};
+    nid.cbSize = NOTIFYICONDATAA_V1_SIZE;
+    nid.hWnd = view;
+    nid.uID = 128;
+    ::Shell_NotifyIconA(NIM_DELETE, &nid);
+}
+
+// Holds the thread that answers for the notification area (in Wine's desktop
+// process), as a shell does that is busy or hung, until destroyed.
+class BusyNotificationArea {
+public:
+    BusyNotificationArea() {
+        DWORD id = ::GetWindowThreadProcessId(::FindWindowA("Shell_TrayWnd", nullptr), nullptr);
+        m_thread = id == 0 ? nullptr : ::OpenThread(THREAD_SUSPEND_RESUME, FALSE, id);
+        E2E_CHECK(m_thread != nullptr && ::SuspendThread(m_thread) != static_cast<DWORD>(-1),
+                  "the notification area's thread was held");
+    }
+    ~BusyNotificationArea() {
+        ::ResumeThread(m_thread);
+        ::CloseHandle(m_thread);
+    }
+    BusyNotificationArea(const BusyNotificationArea&) = delete;
+    BusyNotificationArea& operator=(const BusyNotificationArea&) = delete;
+
+private:
+    HANDLE m_thread;
+};
 
 }  // namespace
 
@@ -99,3 +129,44 @@ E2E_CASE(Startup, QuitRemovesTheIconAndEndsWhileThePollThreadRuns) {
     E2E_CHECK(!TrayIconPresent(keyvane.View()), "the icon is gone from the notification area");
 }
 
+
+// A restarted shell comes up with an empty notification area and tells every
+// top-level window so; the program's icon comes back.
+E2E_CASE(Startup, TheIconComesBackWhenTheNotificationAreaIsMadeAnew) {
+    KeyvaneProcess keyvane;
+    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
+    E2E_CHECK(keyvane.WaitForLine(0, "keyvane: tray icon added") >= 0, "the tray icon was added");
+    RemoveTrayIcon(keyvane.View());
+    E2E_CHECK(!TrayIconPresent(keyvane.View()), "the notification area lost the icon");
+    const size_t from = keyvane.Mark();
+    E2E_CHECK(::PostMessageA(HWND_BROADCAST, ::RegisterWindowMessageA("TaskbarCreated"), 0, 0),
+              "the new notification area was announced");
+    E2E_CHECK(keyvane.WaitForLine(from, "keyvane: tray icon added") >= 0, "the icon was added again");
+    E2E_CHECK(TrayIconPresent(keyvane.View()), "the icon is in the notification area again");
+    E2E_CHECK(keyvane.Sync() >= 0, "the view still answers");
+}
+
+// Every key switches the icon, a call answered by the shell; a busy shell must
+// hold neither the next key nor the program's end.
+E2E_CASE(Startup, KeysAndQuitDoNotWaitForABusyNotificationArea) {
+    KeyvaneProcess keyvane;
+    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
+    E2E_CHECK(keyvane.WaitForLine(0, "keyvane: tray icon added") >= 0, "the tray icon was added");
+    const UINT keyCommand = ::RegisterWindowMessageA("KeyCommand");
+    const BusyNotificationArea busy;
+    // Codes without a command: the dispatcher's line alone, no input sent.
+    for (const char* code : {"5D", "5E"}) {
+        const size_t from = keyvane.Mark();
+        const double posted = e2e::NowMs();
+        E2E_CHECK(::PostMessageA(keyvane.View(), keyCommand, 0, std::strtol(code, nullptr, 16)), "a key posted");
+        const long line = keyvane.WaitForLine(from, std::string("command 0x") + code);
+        E2E_CHECK(line >= 0, "the key was dispatched");
+        const double took = e2e::Monitor().Lines(static_cast<size_t>(line))[0].atMs - posted;
+        // Held, the shell would hold the key until the case ends; the bound leaves a busy machine room.
+        E2E_CHECK(took < 500, "the key acted " + std::to_string(static_cast<int>(took)) + " ms after its post");
+    }
+    const double quit = e2e::NowMs();
+    ::PostMessageA(keyvane.View(), WM_COMMAND, kQuit, 0);
+    E2E_CHECK(keyvane.WaitExit(2000), "the process ended");
+    E2E_CHECK(e2e::NowMs() - quit < 1000, "within a second of Quit");
+}
