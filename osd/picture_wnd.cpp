@@ -1,5 +1,7 @@
 #include "osd/picture_wnd.h"
 
+#include "osd/picture_monitor.h"
+
 namespace {
 
 enum PopupTimer : UINT {
@@ -16,12 +18,6 @@ constexpr int kVolumeFrameHeight = 32;
 constexpr char kVolumeStrip[] = "Volume";
 constexpr RECT kCreationRect{0, 0, 100, 100};
 
-PopupPoint CornerPlace(PopupPoint offset, PopupPoint size) {
-    const PopupPoint corner{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
-    const PopupArea screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return PlacePopup(corner, offset, size, screen);
-}
-
 }  // namespace
 
 const framework::MessageMap& CPictureWnd::ThisMessageMap() {
@@ -30,6 +26,7 @@ const framework::MessageMap& CPictureWnd::ThisMessageMap() {
         framework::OnMessage<&CPictureWnd::OnEraseBkgnd>(WM_ERASEBKGND),
         framework::OnMessage<&CPictureWnd::OnPaint>(WM_PAINT),
         framework::OnMessage<&CPictureWnd::OnTimer>(WM_TIMER),
+        framework::OnMessage<&CPictureWnd::OnDisplayChange>(WM_DISPLAYCHANGE),
     };
     static const framework::MessageMap map = framework::MakeMessageMap(&CWnd::ThisMessageMap(), entries);
     return map;
@@ -146,12 +143,23 @@ void CPictureWnd::ShowFrame() {
     // the popup's timer, not while the key that asked for the picture waits.
     const bool first = !::IsWindowVisible(m_hWnd);
     if (first) {
-        m_place = CornerPlace(m_offset, m_size);
+        m_place = PlacePicture(NextPictureSpot(), m_offset, m_size);
     }
     const UINT order = first ? 0 : SWP_NOZORDER;
     ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_nFrameHeight,
                    order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
+}
+
+void CPictureWnd::OnDisplayChange() {
+    // A monitor gone or rearranged under a picture on screen: the picture
+    // moves to where the next one would stand, so it never stays on a monitor
+    // that is no longer there.
+    if (::IsWindowVisible(m_hWnd)) {
+        m_place = PlacePicture(NextPictureSpot(), m_offset, m_size);
+        ::SetWindowPos(m_hWnd, nullptr, m_place.x, m_place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    Default();
 }
 
 void CPictureWnd::Hide() {

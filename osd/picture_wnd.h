@@ -19,7 +19,8 @@ public:
 
     // Both return the result of arming their first timer (non-zero on success).
     // The popup stands `offset` left of and above the corner of the full-screen
-    // client area, placed for `size` (popup_place.h).
+    // client area, placed for `size`, both at 100 % and scaled to the monitor
+    // it appears on (popup_place.h, picture_monitor.h).
     // Plays the named strip from its first frame, in place of whatever is up.
     BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size);
     // Shows a level: in place of a key picture, or in the volume popup already up.
@@ -41,6 +42,7 @@ private:
     BOOL OnEraseBkgnd(HDC dc);
     void OnPaint();
     void OnTimer(UINT id);
+    void OnDisplayChange();
 
     CPictureStrips m_strips;
     const PictureStrip* m_pStrip = nullptr;

@@ -58,6 +58,7 @@
 #define IDC_KEY_FIELD 1066
 #define IDC_KEY_BROWSE 1067
 #define IDC_KEY_RECORD 1068
+#define IDC_PICTURE_MONITOR 1069
 
 // The tray menu ("Right Popup") and the user menu ("MidPopup").
 #define IDR_TRAY_MENU 135

@@ -37,6 +37,8 @@ struct SettingText {
 // (a REG_DWORD) follows them.
 extern const std::array<SettingText, 13> kSettingTexts;
 constexpr char kMenuEnableValue[] = "MenuEnable";
+// A REG_DWORD beside them, stored by the Keys window.
+constexpr char kPictureMonitorValue[] = "PictureMonitor";
 
 // Where the Setup dialog stores the program paths. Nothing reads them back:
 // every start works the paths out afresh.

@@ -8,14 +8,17 @@
 #include "dispatch/text_encoding_win32.h"
 #include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
+#include "osd/monitor_choice.h"
 #include "res/resource.h"
 #include "settings/browse_program.h"
 #include "settings/key_list_view.h"
 #include "settings/keys_store_win32.h"
+#include "settings/settings_store.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -30,6 +33,14 @@ constexpr std::pair<KeyActionKind, int> kKindButtons[] = {
     {KeyActionKind::kRun, IDC_KEY_RUN},          {KeyActionKind::kKeys, IDC_KEY_KEYS},
     {KeyActionKind::kText, IDC_KEY_TEXT},
 };
+
+// The "Show pictures on" list, in the order of the setting's values.
+constexpr const wchar_t* kPictureMonitors[] = {
+    L"the main monitor",
+    L"the monitor with the mouse pointer",
+    L"the monitor with the window in front",
+};
+static_assert(kPicturesOnMainMonitor == 0 && kPicturesOnPointerMonitor == 1 && kPicturesOnForegroundMonitor == 2);
 
 // What follows "text:", the longest form's word, within a stored action's length.
 constexpr int kMostFieldChars = static_cast<int>(kMostKeyActionChars) - 5;
@@ -69,6 +80,7 @@ BOOL CKeysDlg::OnInitDialog() {
         ::SetDlgItemTextW(m_hWnd, IDC_KEY_FIELD, WideFromUtf8(chord).c_str());
     });
     FillList();
+    FillPictureMonitors();
     ::SetForegroundWindow(m_hWnd);
     framework::Trace("keys window");
     // The list has the focus, so arrows move through the keys at once.
@@ -100,6 +112,18 @@ void CKeysDlg::FillList() {
     }
     ::SendMessageW(m_hList, LVM_SETCOLUMNWIDTH, kWhatColumn, LVSCW_AUTOSIZE_USEHEADER);
     Select(0);
+}
+
+void CKeysDlg::FillPictureMonitors() {
+    for (const wchar_t* choice : kPictureMonitors) {
+        ::SendDlgItemMessageW(m_hWnd, IDC_PICTURE_MONITOR, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(choice));
+    }
+    // A value the list does not know shows as what it means: the main monitor.
+    m_nPictureMonitor = ReadPictureMonitor();
+    const int shown = m_nPictureMonitor >= 0 && m_nPictureMonitor < static_cast<int>(std::size(kPictureMonitors))
+                          ? m_nPictureMonitor
+                          : kPicturesOnMainMonitor;
+    ::SendDlgItemMessageW(m_hWnd, IDC_PICTURE_MONITOR, CB_SETCURSEL, static_cast<WPARAM>(shown), 0);
 }
 
 void CKeysDlg::DoDataExchange(framework::CDataExchange* dx) {
@@ -244,6 +268,12 @@ void CKeysDlg::OnOK() {
         }
         ::MessageBoxW(m_hWnd, WideFromUtf8(message).c_str(), L"Keys", MB_OK | MB_ICONERROR);
         return;
+    }
+    // Only a choice the user changed is stored, so one the list cannot show stays.
+    const auto chosen = static_cast<int>(::SendDlgItemMessageW(m_hWnd, IDC_PICTURE_MONITOR, CB_GETCURSEL, 0, 0));
+    if (chosen != CB_ERR && chosen != m_nPictureMonitor) {
+        WritePictureMonitor(chosen);
+        framework::Trace("keys window: pictures on %d", chosen);
     }
     EndDialog(IDOK);
 }

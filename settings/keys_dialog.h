@@ -42,6 +42,7 @@ private:
     };
 
     void FillList();
+    void FillPictureMonitors();
     LRESULT OnNotify(WPARAM id, LPARAM header);
     void OnKindClicked(UINT id);
     LRESULT OnControlNotice(WPARAM control, LPARAM);
@@ -67,4 +68,6 @@ private:
     KeyActionKind m_kind = KeyActionKind::kBuiltIn;
     std::string m_field;
     CChordRecordButton m_record;
+    // The "PictureMonitor" setting as the window found it.
+    int m_nPictureMonitor = 0;
 };

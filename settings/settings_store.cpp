@@ -34,12 +34,18 @@ std::optional<std::string> TextOf(CRegAccess& reg, const char* name) {
     return Utf8FromWide(text);
 }
 
-int MenuEnableOf(CRegAccess& reg) {
-    DWORD menuEnable = 0;
-    if (reg.ValueExists(kMenuEnableValue)) {
-        reg.QueryDword(kMenuEnableValue, menuEnable);
+// From a key open for reading; 0 when the value is missing.
+int DwordOf(CRegAccess& reg, const char* name) {
+    DWORD value = 0;
+    if (reg.ValueExists(name)) {
+        reg.QueryDword(name, value);
     }
-    return static_cast<int>(menuEnable);
+    return static_cast<int>(value);
+}
+
+int SettingDword(const char* name) {
+    CRegAccess reg(HKEY_LOCAL_MACHINE);
+    return reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, false) ? DwordOf(reg, name) : 0;
 }
 
 }  // namespace
@@ -62,7 +68,7 @@ std::optional<KeyboardSettings> ReadKeyboardSettings() {
     for (const SettingText& text : kSettingTexts) {
         settings.*text.field = TextOf(reg, text.valueName).value_or("");
     }
-    settings.m_bMenuEnable = MenuEnableOf(reg);
+    settings.m_bMenuEnable = DwordOf(reg, kMenuEnableValue);
     return settings;
 }
 
@@ -78,8 +84,18 @@ void WriteKeyboardSettings(const KeyboardSettings& settings) {
 }
 
 int ReadMenuEnable() {
+    return SettingDword(kMenuEnableValue);
+}
+
+int ReadPictureMonitor() {
+    return SettingDword(kPictureMonitorValue);
+}
+
+void WritePictureMonitor(int choice) {
     CRegAccess reg(HKEY_LOCAL_MACHINE);
-    return reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, false) ? MenuEnableOf(reg) : 0;
+    if (reg.Open(HKEY_LOCAL_MACHINE, kSettingsKey, true)) {
+        reg.SetDword(kPictureMonitorValue, static_cast<DWORD>(choice));
+    }
 }
 
 void WritePaths(const std::string& emailPath, const std::string& mediaPath, const std::string& calculatorPath) {

@@ -31,6 +31,12 @@ void WriteKeyboardSettings(const KeyboardSettings& settings);
 
 // "MenuEnable", 0 when the key or the value is missing.
 int ReadMenuEnable();
+// "PictureMonitor", the monitor the pictures appear on (monitor_choice.h);
+// 0, the main monitor, when the key or the value is missing. Read at every
+// picture, so a choice saved in the Keys window takes effect with the next.
+int ReadPictureMonitor();
+// Stores nothing when the settings key is missing, as the other settings.
+void WritePictureMonitor(int choice);
 void WritePaths(const std::string& emailPath, const std::string& mediaPath, const std::string& calculatorPath);
 
 // The start page and program paths for the Windows version class `osKind`.

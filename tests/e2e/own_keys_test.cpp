@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,8 @@ constexpr UINT kTrayIcon = 128;
 constexpr UINT kKeysCommand = 32796;
 constexpr int kKeysList = 1060;
 constexpr int kKeyField = 1066;
+constexpr int kPictureMonitor = 1069;
+constexpr char kSettingsKey[] = "Software\\Corvale";
 // Rows of keys, in the keyboard's order.
 constexpr int kPlayRow = 7;
 constexpr int kNextRow = 9;
@@ -128,6 +131,24 @@ void ChooseRow(HWND window, int row, const std::string& key, int tabsBack) {
     PressTimes(VK_DOWN, row);
     E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == key; }, 3000),
               "the row of " + key + " is chosen; selected: " + SelectedKey(window));
+}
+
+// The "Show pictures on" list, reached by its label's Alt+P and moved with the arrows.
+void ChoosePictureMonitor(HWND window, int downs) {
+    PressChord({VK_MENU, 'P'});
+    e2e::Press(VK_HOME);
+    PressTimes(VK_DOWN, downs);
+    E2E_CHECK(e2e::WaitPumping([&] { return ::SendDlgItemMessageA(window, kPictureMonitor, CB_GETCURSEL, 0, 0) == downs; },
+                               3000),
+              "the list shows choice " + std::to_string(downs));
+}
+
+std::optional<e2e::RawValue> PictureMonitorValue() {
+    return e2e::ReadRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, "PictureMonitor");
+}
+
+e2e::RawValue Dword(DWORD value) {
+    return {REG_DWORD, std::string(reinterpret_cast<const char*>(&value), sizeof(value))};
 }
 
 std::string WhatRowSays(HWND window, const std::string& key) {
@@ -296,19 +317,25 @@ E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
 E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     const e2e::ScratchKey keys(HKEY_LOCAL_MACHINE, kKeysKey);
     Store(keys, "next", "none");
+    const e2e::ValueOverride pictureMonitor(HKEY_LOCAL_MACHINE, kSettingsKey, "PictureMonitor");
+    pictureMonitor.Remove();
     e2e::TestWindow editor("Notepad", "Untitled - Notepad");
     DispatchSession keyvane("winxp");
     const e2e::DialogsClosedAtEnd closed(keyvane);
 
-    // Cancel: the calculator set to nothing, then the window closed with Esc.
+    // Cancel: the calculator set to nothing and pictures on the pointer's
+    // monitor, then the window closed with Esc.
     HWND window = OpenKeysWindow(keyvane);
+    E2E_CHECK_EQ(::SendDlgItemMessageA(window, kPictureMonitor, CB_GETCURSEL, 0, 0), LRESULT{0},
+                 "pictures show on the main monitor unless chosen otherwise");
     ChooseRow(window, kCalculatorRow, "calculator", 0);
     e2e::Press(VK_TAB);    // to the kinds, at "Built in"
     e2e::Press(VK_RIGHT);  // "Nothing"
     E2E_CHECK(e2e::WaitPumping([&] { return WhatRowSays(window, "calculator") == "nothing"; }, 3000),
               "the row says what the key will do: " + WhatRowSays(window, "calculator"));
+    ChoosePictureMonitor(window, 1);
     E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
-    E2E_CHECK(!keys.Read("calculator").has_value(), "Cancel stored nothing");
+    E2E_CHECK(!keys.Read("calculator").has_value() && !PictureMonitorValue(), "Cancel stored nothing");
 
     // OK: Word records a chord, next goes back to built in, the calculator types a text.
     window = OpenKeysWindow(keyvane);
@@ -330,7 +357,9 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     e2e::TypeKeys("Kind regards");
     E2E_CHECK(e2e::WaitPumping([&] { return WhatRowSays(window, "calculator") == "types 'Kind regards'"; }, 3000),
               "the calculator's row: " + WhatRowSays(window, "calculator"));
+    ChoosePictureMonitor(window, 2);
     E2E_CHECK(e2e::ClosedByKey(window, VK_RETURN), "Enter is OK");
+    E2E_CHECK(PictureMonitorValue() == Dword(2), "pictures go to the monitor of the window in front");
     E2E_CHECK(Stored(keys, "word", "keys:Ctrl+Shift+N"), "Word's chord is stored");
     E2E_CHECK(Stored(keys, "calculator", "text:Kind regards"), "the calculator's text is stored");
     E2E_CHECK(!keys.Read("next").has_value(), "next is built in again: no value");
@@ -342,6 +371,8 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
 
     // A chord typed with a name no key has is refused on OK, said why, and not stored.
     window = OpenKeysWindow(keyvane);
+    E2E_CHECK_EQ(::SendDlgItemMessageA(window, kPictureMonitor, CB_GETCURSEL, 0, 0), LRESULT{2},
+                 "the window shows the stored choice");
     ChooseRow(window, kPlayRow, "play", 0);
     e2e::Press(VK_TAB);
     PressTimes(VK_RIGHT, 3);

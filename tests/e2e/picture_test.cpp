@@ -3,9 +3,11 @@
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
+#include "tests/e2e/registry_fixture.h"
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
 
 using e2e::KeyvaneProcess;
 
@@ -75,12 +77,21 @@ private:
 // The popup stands `offset` off the corner of the full-screen client area, at
 // its frame's size, moved back onto the screen when the system puts that
 // corner too far out (Wine reports one below the screen's bottom edge).
+POINT ExpectedPlace(LONG offsetX, LONG offsetY, LONG width, LONG height) {
+    return {std::min<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - offsetX, ::GetSystemMetrics(SM_CXSCREEN) - width),
+            std::min<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - offsetY, ::GetSystemMetrics(SM_CYSCREEN) - height)};
+}
+
+std::string PlaceOf(HWND popup) {
+    const RECT rect = e2e::WindowRect(popup);
+    return std::to_string(rect.left) + "," + std::to_string(rect.top);
+}
+
 void CheckPlace(HWND popup, LONG offsetX, LONG offsetY, LONG width, LONG height) {
     const RECT rect = e2e::WindowRect(popup);
-    E2E_CHECK_EQ(rect.left, std::min<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - offsetX,
-                                           ::GetSystemMetrics(SM_CXSCREEN) - width), "left");
-    E2E_CHECK_EQ(rect.top, std::min<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - offsetY,
-                                          ::GetSystemMetrics(SM_CYSCREEN) - height), "top");
+    const POINT expected = ExpectedPlace(offsetX, offsetY, width, height);
+    E2E_CHECK_EQ(rect.left, expected.x, "left");
+    E2E_CHECK_EQ(rect.top, expected.y, "top");
     E2E_CHECK_EQ(rect.right - rect.left, width, "width");
     E2E_CHECK_EQ(rect.bottom - rect.top, height, "height");
 }
@@ -107,6 +118,46 @@ E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
     E2E_CHECK(e2e::WaitFor([&] { return !::IsWindowVisible(popup); }, 2000), "the popup went by itself");
     const double lifetime = e2e::NowMs() - sent;
     E2E_CHECK(lifetime > 1000 && lifetime < 2000, "on screen about 1.2 s, was " + std::to_string(lifetime));
+}
+
+// A keyvane started while Wine's "LogPixels" asks for a larger scale places
+// its pictures with offsets and sizes scaled to it (worked out by hand:
+// round(60 s) x round(20 s) for a round(32 s) key picture, round(110 s) x
+// round(30 s) for the round(96 s) x round(32 s) volume strip).
+E2E_CASE(Pictures, PicturesStandOffTheCornerAtTheScreensScale) {
+    const struct {
+        DWORD dpi;
+        POINT key;
+        POINT volume;
+    } scales[] = {
+        {144, ExpectedPlace(90, 30, 48, 48), ExpectedPlace(165, 45, 144, 48)},
+        {192, ExpectedPlace(120, 40, 64, 64), ExpectedPlace(220, 60, 192, 64)},
+    };
+    constexpr char kDesktop[] = "Control Panel\\Desktop";
+    const e2e::ValueOverride logPixels(HKEY_CURRENT_USER, kDesktop, "LogPixels");
+    for (const auto& scale : scales) {
+        const std::string what = " at " + std::to_string(scale.dpi) + " dpi";
+        e2e::WriteRawValue(HKEY_CURRENT_USER, kDesktop, "LogPixels", REG_DWORD,
+                           std::string(reinterpret_cast<const char*>(&scale.dpi), sizeof(scale.dpi)));
+        KeyvaneProcess keyvane("winxp");
+        E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + what);
+        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
+                  "the start-up picture went" + what);
+        const auto standsAt = [&](HWND popup, POINT place) {
+            return e2e::WaitFor(
+                [&] {
+                    const RECT rect = e2e::WindowRect(popup);
+                    return ::IsWindowVisible(popup) && rect.left == place.x && rect.top == place.y;
+                },
+                2000);
+        };
+        keyvane.SendToView(g_keyCommand, 0, kWebStop);
+        const HWND popup = OnlyPopup(keyvane, 2000);
+        E2E_CHECK(popup != nullptr, "a key picture appeared" + what);
+        E2E_CHECK(standsAt(popup, scale.key), "the key picture's place" + what + ", at " + PlaceOf(popup));
+        keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
+        E2E_CHECK(standsAt(popup, scale.volume), "the volume strip's place" + what + ", at " + PlaceOf(popup));
+    }
 }
 
 E2E_CASE(Pictures, NextKeyReplacesThePopupFromItsFirstFrame) {
