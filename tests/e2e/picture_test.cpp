@@ -160,6 +160,33 @@ E2E_CASE(Pictures, PicturesStandOffTheCornerAtTheScreensScale) {
     }
 }
 
+// The screen as it was when the case began, whatever the case changed.
+class ScreenSizeBack {
+public:
+    ~ScreenSizeBack() { ::ChangeDisplaySettingsA(nullptr, 0); }
+};
+
+E2E_CASE(Pictures, APictureOnScreenMovesOntoTheScreenLeftWhenItShrinks) {
+    KeyvaneProcess& keyvane = Running("winxp");
+    keyvane.SendToView(g_keyCommand, 0, kWebStop);
+    const HWND popup = OnlyPopup(keyvane, 2000);
+    E2E_CHECK(popup != nullptr && TakesSize(popup, 32, 32), "a key picture is up");
+    const ScreenSizeBack back;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof(mode);
+    mode.dmPelsWidth = 800;
+    mode.dmPelsHeight = 600;
+    mode.dmFields = DM_PELSWIDTH | DM_PELSHEIGHT;
+    E2E_CHECK_EQ(::ChangeDisplaySettingsA(&mode, 0), LONG{DISP_CHANGE_SUCCESSFUL}, "the screen shrank");
+    E2E_CHECK(e2e::WaitFor(
+                  [&] {
+                      const RECT rect = e2e::WindowRect(popup);
+                      return ::IsWindowVisible(popup) && rect.left == 800 - 60 && rect.bottom <= 600;
+                  },
+                  1000),
+              "the picture stands off the smaller screen's corner, at " + PlaceOf(popup));
+}
+
 E2E_CASE(Pictures, NextKeyReplacesThePopupFromItsFirstFrame) {
     KeyvaneProcess& keyvane = Running("winxp");
     keyvane.SendToView(g_keyCommand, 0, kPlay);
