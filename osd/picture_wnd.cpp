@@ -27,6 +27,7 @@ const framework::MessageMap& CPictureWnd::ThisMessageMap() {
         framework::OnMessage<&CPictureWnd::OnPaint>(WM_PAINT),
         framework::OnMessage<&CPictureWnd::OnTimer>(WM_TIMER),
         framework::OnMessage<&CPictureWnd::OnDisplayChange>(WM_DISPLAYCHANGE),
+        framework::OnMessage<&CPictureWnd::OnDisplayChange>(WM_DPICHANGED),
     };
     static const framework::MessageMap map = framework::MakeMessageMap(&CWnd::ThisMessageMap(), entries);
     return map;
@@ -152,9 +153,9 @@ void CPictureWnd::ShowFrame() {
 }
 
 void CPictureWnd::OnDisplayChange() {
-    // A monitor gone or rearranged under a picture on screen: the picture
-    // moves to where the next one would stand, so it never stays on a monitor
-    // that is no longer there.
+    // A monitor gone, rearranged or set to another scale under a picture on
+    // screen: the picture moves to where the next one would stand, so it never
+    // stays on a monitor that is no longer there, nor off its corner.
     if (::IsWindowVisible(m_hWnd)) {
         m_place = PlacePicture(NextPictureSpot(), m_offset, m_size);
         ::SetWindowPos(m_hWnd, nullptr, m_place.x, m_place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
