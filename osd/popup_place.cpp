@@ -28,5 +28,5 @@ PopupPoint PlacePopup(PopupPoint corner, PopupPoint offset, PopupPoint size, con
 }
 
 PopupPoint PlacePicture(const PictureSpot& spot, PopupPoint offset, PopupPoint size) {
-    return PlacePopup(spot.corner, ScalePoint(offset, spot.dpi), ScalePoint(size, spot.dpi), spot.monitor);
+    return PlacePopup(spot.corner, ScalePoint(offset, spot.dpi), size, spot.monitor);
 }

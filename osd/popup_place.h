@@ -38,5 +38,6 @@ int ScaleToDpi(int length, int dpi);
 // width and height, `offset` the distance from it, `size` the popup's size.
 PopupPoint PlacePopup(PopupPoint corner, PopupPoint offset, PopupPoint size, const PopupArea& screen);
 
-// The same at the spot's scale: `offset` and `size` are given for 100 %.
+// The same at the spot's scale: `offset` is given for 100 %, `size` is the
+// popup's own in pixels, as drawn for that scale.
 PopupPoint PlacePicture(const PictureSpot& spot, PopupPoint offset, PopupPoint size);

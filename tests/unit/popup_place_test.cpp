@@ -71,25 +71,26 @@ TEST(PlacePicture, StandsOffTheCornerOfItsMonitorAtEveryScale) {
             const PopupPoint corner = monitor.main ? kMainCorner : PopupPoint{4480, 1192 - caption};
             const std::string what = std::to_string(row.dpi) + (monitor.main ? " dpi, main" : " dpi, other");
 
-            const PopupPoint key = PlacePicture(spot, kKeyOffset, kKeySize);
+            const PopupPoint keySize{row.keySide, row.keySide};
+            const PopupPoint key = PlacePicture(spot, kKeyOffset, keySize);
             EXPECT_EQ(key.x, corner.x - row.keyOffset.x) << what;
             EXPECT_EQ(key.y, corner.y - row.keyOffset.y) << what;
-            const PopupPoint volume = PlacePicture(spot, kVolumeOffset, kVolumeSize);
+            const PopupPoint volume = PlacePicture(spot, kVolumeOffset, row.volumeSize);
             EXPECT_EQ(volume.x, corner.x - row.volumeOffset.x) << what;
             EXPECT_EQ(volume.y, corner.y - row.volumeOffset.y) << what;
 
             // A corner at the monitor's own bottom-right edge: the picture,
             // at its size for the scale, is pulled back wholly onto it.
             const PictureSpot atEdge{row.dpi, {monitor.area.right, monitor.area.bottom + 40}, monitor.area};
-            const PopupPoint keyAtEdge = PlacePicture(atEdge, kKeyOffset, kKeySize);
+            const PopupPoint keyAtEdge = PlacePicture(atEdge, kKeyOffset, keySize);
             EXPECT_EQ(keyAtEdge.x, monitor.area.right - row.keyOffset.x) << what;
             EXPECT_EQ(keyAtEdge.y, monitor.area.bottom - row.keySide) << what;
             const PictureSpot pastEdge{row.dpi, {monitor.area.left + 20, monitor.area.top}, monitor.area};
-            const PopupPoint volumePastEdge = PlacePicture(pastEdge, kVolumeOffset, kVolumeSize);
+            const PopupPoint volumePastEdge = PlacePicture(pastEdge, kVolumeOffset, row.volumeSize);
             EXPECT_EQ(volumePastEdge.x, monitor.area.left) << what;
             EXPECT_EQ(volumePastEdge.y, monitor.area.top) << what;
             const PictureSpot rightEdge{row.dpi, {monitor.area.right + 200, monitor.area.bottom}, monitor.area};
-            EXPECT_EQ(PlacePicture(rightEdge, kVolumeOffset, kVolumeSize).x,
+            EXPECT_EQ(PlacePicture(rightEdge, kVolumeOffset, row.volumeSize).x,
                       monitor.area.right - row.volumeSize.x)
                 << what;
         }
