@@ -63,6 +63,23 @@ bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
     return ShowsRegion(popup, e2e::ExpectedFrameRegion(strip, frame), timeoutMs);
 }
 
+// The start-up picture of a keyvane just started, once it is up; null when it does not come.
+HWND StartupPicture(const KeyvaneProcess& keyvane) {
+    HWND picture = nullptr;
+    e2e::WaitFor(
+        [&] {
+            const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
+            for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
+                if (::GetWindow(popup, GW_OWNER) != nullptr) {
+                    picture = popup;
+                }
+            }
+            return picture != nullptr;
+        },
+        5000);
+    return picture;
+}
+
 // The popup lies wholly on the screen.
 bool OnScreen(HWND popup) {
     const RECT rect = e2e::WindowRect(popup);
@@ -193,19 +210,8 @@ E2E_CASE(Pictures, MuteAlternatesItsPicturesWithoutMixerOnWindows98) {
 E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
     KeyvaneProcess keyvane("winxp");
     const double started = e2e::NowMs();
-    HWND picture = nullptr;
-    E2E_CHECK(e2e::WaitFor(
-                  [&] {
-                      const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
-                      for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
-                          if (::GetWindow(popup, GW_OWNER) != nullptr) {
-                              picture = popup;
-                          }
-                      }
-                      return picture != nullptr;
-                  },
-                  5000),
-              "the start-up picture appeared");
+    const HWND picture = StartupPicture(keyvane);
+    E2E_CHECK(picture != nullptr, "the start-up picture appeared");
     const RECT rect = e2e::WindowRect(picture);
     E2E_CHECK_EQ(rect.right - rect.left, 280l, "width");
     E2E_CHECK_EQ(rect.bottom - rect.top, 150l, "height");
@@ -225,13 +231,16 @@ E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
 
 // On a screen of 125 %, 150 % and 200 % the key pictures and the volume strip
 // come at that scale, cut to the frames drawn for it (125 % shrinks the 150 %
-// drawing), and stay on the screen.
+// drawing), and stay on the screen; so does the start-up picture.
 E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
     for (const DWORD dpi : {120u, 144u, 192u}) {
         const std::string at = " at " + std::to_string(dpi) + " dpi";
         const int scaledDpi = static_cast<int>(dpi);
         ScreenScale scale(dpi);
         KeyvaneProcess keyvane("winxp");
+        const HWND startup = StartupPicture(keyvane);
+        E2E_CHECK(startup != nullptr && TakesSize(startup, ScaledLength(280, scaledDpi), ScaledLength(150, scaledDpi)),
+                  "the start-up picture's size" + at);
         E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + at);
         E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
                   "the start-up picture went" + at);

@@ -21,6 +21,8 @@ struct ScaleCase {
     int drawn;
 };
 
+void PrintTo(const ScaleCase& c, std::ostream* os) { *os << c.dpi << " dpi"; }
+
 class StripScaleSizeTest : public testing::TestWithParam<ScaleCase> {};
 
 TEST_P(StripScaleSizeTest, SizesAndDrawing) {
