@@ -1,5 +1,6 @@
 // The confirmation popups and the start-up picture, seen from outside.
 #include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
@@ -254,6 +255,7 @@ E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
             E2E_CHECK(TakesSize(popup, side, side), "the key picture's size" + at);
         }
         E2E_CHECK(OnScreen(popup), "the key picture lies on the screen" + at);
+        e2e::SaveScreenshot(popup, "key-picture-" + std::to_string(dpi) + "dpi");
         E2E_CHECK(e2e::WaitFor([&] { return !::IsWindowVisible(popup); }, 2000), "the key picture went" + at);
         keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
         popup = OnlyPopup(keyvane, 2000);
@@ -263,5 +265,6 @@ E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
         E2E_CHECK(TakesSize(popup, ScaledLength(96, scaledDpi), ScaledLength(32, scaledDpi)),
                   "the volume strip's size" + at);
         E2E_CHECK(OnScreen(popup), "the volume strip lies on the screen" + at);
+        e2e::SaveScreenshot(popup, "volume-strip-" + std::to_string(dpi) + "dpi");
     }
 }
