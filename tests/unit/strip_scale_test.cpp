@@ -1,7 +1,5 @@
 #include "osd/strip_scale.h"
 
-#include "tests/support/bmp_reader.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -112,34 +110,6 @@ TEST(StripScaleFringeTest, EdgesTakeNoKeyColour) {
                 shown += p == B;
             }
             EXPECT_NEAR(shown, M_PI * r * r * target * target / (drawn * drawn), target);
-        }
-    }
-}
-
-// The real strips made for 150 % and 200 %, scaled to the sizes in between
-// and above: the shape keeps its share of the frames.
-TEST(StripScaleStripTest, RealStripsKeepTheirShape) {
-    for (const char* name : {"WEBSTOP", "VCDPLAY", "WEBFAVORITES", "GAME", "VOLUME"}) {
-        for (const int drawn : {150, 200}) {
-            const BmpImage image =
-                ReadBmp(std::string(KEYVANE_PICTURES_DIR) + "/" + name + "_" + std::to_string(drawn) + ".bmp");
-            const StripPixels strip{image.width, image.height, image.pixels};
-            const int frameHeight = 32 * drawn / 100;
-            for (const int dpi : {120, 168, 240, 288}) {
-                SCOPED_TRACE(std::string(name) + " " + std::to_string(drawn) + " at " + std::to_string(dpi));
-                const int targetFrame = ScaledLength(32, dpi);
-                const StripPixels scaled =
-                    ScaleStrip(strip, frameHeight, ScaledLength(image.width * 100 / drawn, dpi), targetFrame);
-                ASSERT_EQ(scaled.height, image.height / frameHeight * targetFrame);
-                const auto shownShare = [](const StripPixels& s) {
-                    double shown = 0;
-                    for (std::uint32_t p : s.pixels) {
-                        shown += p != s.pixels[0];
-                    }
-                    return shown / static_cast<double>(s.pixels.size());
-                };
-                EXPECT_NEAR(shownShare(scaled), shownShare(strip), 0.03);
-            }
         }
     }
 }
