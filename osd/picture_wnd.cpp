@@ -1,5 +1,7 @@
 #include "osd/picture_wnd.h"
 
+#include "osd/picture_dpi.h"
+
 namespace {
 
 enum PopupTimer : UINT {
@@ -42,8 +44,8 @@ BOOL CPictureWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     return CWnd::PreCreateWindow(cs);
 }
 
-BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size) {
-    if (!Prepare(Shows::kKeyPicture, offset, size)) {
+BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset) {
+    if (!Prepare(Shows::kKeyPicture, offset)) {
         return FALSE;
     }
     m_strPictureName = name;
@@ -51,17 +53,17 @@ BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint o
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset, PopupPoint size) {
+BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset) {
     // A volume popup already up keeps its 800 ms running until the new level is shown.
-    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset, size)) {
+    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset)) {
         return FALSE;
     }
     m_nFrameHeight = kVolumeFrameHeight;
-    m_nOffset = level * kVolumeFrameHeight;
+    m_nFrame = level;
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset, PopupPoint size) {
+BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset) {
     if (m_hWnd == nullptr) {
         const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
         if (className == nullptr ||
@@ -75,7 +77,6 @@ BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset, PopupPoint size) {
     Hide();
     m_shows = shows;
     m_offset = offset;
-    m_size = size;
     return TRUE;
 }
 
@@ -91,7 +92,7 @@ void CPictureWnd::OnTimer(UINT id) {
     switch (id) {
         case kTimerFirstFrame:
             ::KillTimer(m_hWnd, kTimerFirstFrame);
-            m_nOffset = 0;
+            m_nFrame = 0;
             ShowStrip(m_strPictureName);
             if (m_shows != Shows::kNothing) {
                 ::SetTimer(m_hWnd, kTimerNextFrame, kFramePeriodMs, nullptr);
@@ -100,8 +101,8 @@ void CPictureWnd::OnTimer(UINT id) {
         case kTimerNextFrame:
             ::KillTimer(m_hWnd, kTimerNextFrame);
             ::SetTimer(m_hWnd, kTimerNextFrame, kFramePeriodMs, nullptr);
-            m_nOffset += m_nFrameHeight;
-            if (m_pStrip == nullptr || m_nOffset >= m_pStrip->height) {
+            ++m_nFrame;
+            if (m_pStrip == nullptr || static_cast<size_t>(m_nFrame) >= m_pStrip->frames.size()) {
                 Hide();
             } else {
                 ShowFrame();
@@ -124,7 +125,7 @@ void CPictureWnd::OnTimer(UINT id) {
 }
 
 void CPictureWnd::ShowStrip(const std::string& name) {
-    m_pStrip = m_strips.Find(name, m_nFrameHeight);
+    m_pStrip = m_strips.Find(name, m_nFrameHeight, PictureDpi());
     if (m_pStrip == nullptr) {
         // A name without a picture shows nothing.
         Hide();
@@ -136,9 +137,8 @@ void CPictureWnd::ShowStrip(const std::string& name) {
 void CPictureWnd::ShowFrame() {
     // The window owns the region it is given: hand it a copy of the strip's.
     const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    const size_t frame = static_cast<size_t>(m_nOffset / m_nFrameHeight);
-    if (m_nOffset >= 0 && frame < m_pStrip->frames.size()) {
-        ::CombineRgn(region, m_pStrip->frames[frame].get(), nullptr, RGN_COPY);
+    if (m_nFrame >= 0 && static_cast<size_t>(m_nFrame) < m_pStrip->frames.size()) {
+        ::CombineRgn(region, m_pStrip->frames[static_cast<size_t>(m_nFrame)].get(), nullptr, RGN_COPY);
     }
     ::SetWindowRgn(m_hWnd, region, TRUE);
     // The first frame places the popup and brings it to the top of the topmost
@@ -146,10 +146,10 @@ void CPictureWnd::ShowFrame() {
     // the popup's timer, not while the key that asked for the picture waits.
     const bool first = !::IsWindowVisible(m_hWnd);
     if (first) {
-        m_place = CornerPlace(m_offset, m_size);
+        m_place = CornerPlace(m_offset, {m_pStrip->width, m_pStrip->frameHeight});
     }
     const UINT order = first ? 0 : SWP_NOZORDER;
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_nFrameHeight,
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_pStrip->frameHeight,
                    order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -170,7 +170,7 @@ BOOL CPictureWnd::OnEraseBkgnd(HDC dc) {
         RECT window{};
         ::GetWindowRect(m_hWnd, &window);
         framework::DrawBitmap(dc, m_pStrip->bitmap.get(), window.right - window.left, window.bottom - window.top, 0,
-                              0, m_nOffset);
+                              0, m_nFrame * m_pStrip->frameHeight);
     }
     return TRUE;
 }

@@ -1,8 +1,12 @@
 // The confirmation popups and the start-up picture, seen from outside.
 #include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
+#include "tests/e2e/registry_fixture.h"
+
+#include "osd/strip_scale.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -49,12 +53,54 @@ bool TakesSize(HWND popup, LONG width, LONG height) {
         500);
 }
 
-bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
-    HRGN expected = e2e::ExpectedFrameRegion(strip, frame);
+// Takes the region and waits for the popup to show it.
+bool ShowsRegion(HWND popup, HRGN expected, unsigned timeoutMs) {
     const bool shown = e2e::WaitFor([&] { return e2e::RegionEquals(popup, expected); }, timeoutMs);
     ::DeleteObject(expected);
     return shown;
 }
+
+bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
+    return ShowsRegion(popup, e2e::ExpectedFrameRegion(strip, frame), timeoutMs);
+}
+
+// The start-up picture of a keyvane just started, once it is up; null when it does not come.
+HWND StartupPicture(const KeyvaneProcess& keyvane) {
+    HWND picture = nullptr;
+    e2e::WaitFor(
+        [&] {
+            const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
+            for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
+                if (::GetWindow(popup, GW_OWNER) != nullptr) {
+                    picture = popup;
+                }
+            }
+            return picture != nullptr;
+        },
+        5000);
+    return picture;
+}
+
+// The popup lies wholly on the screen.
+bool OnScreen(HWND popup) {
+    const RECT rect = e2e::WindowRect(popup);
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= ::GetSystemMetrics(SM_CXSCREEN) &&
+           rect.bottom <= ::GetSystemMetrics(SM_CYSCREEN);
+}
+
+// The screen's scale for a keyvane started while it lasts: Wine gives each
+// program the "LogPixels" setting of the time it starts. Put back after.
+class ScreenScale {
+public:
+    explicit ScreenScale(DWORD dpi) : m_saved(HKEY_CURRENT_USER, kDesktopKey, "LogPixels") {
+        e2e::WriteRawValue(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD,
+                           std::string(reinterpret_cast<const char*>(&dpi), sizeof dpi));
+    }
+
+private:
+    static constexpr const char* kDesktopKey = "Control Panel\\Desktop";
+    e2e::ValueOverride m_saved;
+};
 
 // A window of the test that is active while keys are pressed.
 class ActiveTestWindow {
@@ -165,19 +211,8 @@ E2E_CASE(Pictures, MuteAlternatesItsPicturesWithoutMixerOnWindows98) {
 E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
     KeyvaneProcess keyvane("winxp");
     const double started = e2e::NowMs();
-    HWND picture = nullptr;
-    E2E_CHECK(e2e::WaitFor(
-                  [&] {
-                      const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
-                      for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
-                          if (::GetWindow(popup, GW_OWNER) != nullptr) {
-                              picture = popup;
-                          }
-                      }
-                      return picture != nullptr;
-                  },
-                  5000),
-              "the start-up picture appeared");
+    const HWND picture = StartupPicture(keyvane);
+    E2E_CHECK(picture != nullptr, "the start-up picture appeared");
     const RECT rect = e2e::WindowRect(picture);
     E2E_CHECK_EQ(rect.right - rect.left, 280l, "width");
     E2E_CHECK_EQ(rect.bottom - rect.top, 150l, "height");
@@ -193,4 +228,43 @@ E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
     E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(picture); }, 4000), "the start-up picture went");
     const double shownFor = e2e::NowMs() - started;
     E2E_CHECK(shownFor >= 1700 && shownFor < 3500, "shown 1750 ms, was " + std::to_string(shownFor));
+}
+
+// On a screen of 125 %, 150 % and 200 % the key pictures and the volume strip
+// come at that scale, cut to the frames drawn for it (125 % shrinks the 150 %
+// drawing), and stay on the screen; so does the start-up picture.
+E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
+    for (const DWORD dpi : {120u, 144u, 192u}) {
+        const std::string at = " at " + std::to_string(dpi) + " dpi";
+        const int scaledDpi = static_cast<int>(dpi);
+        ScreenScale scale(dpi);
+        KeyvaneProcess keyvane("winxp");
+        const HWND startup = StartupPicture(keyvane);
+        E2E_CHECK(startup != nullptr && TakesSize(startup, ScaledLength(280, scaledDpi), ScaledLength(150, scaledDpi)),
+                  "the start-up picture's size" + at);
+        E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + at);
+        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
+                  "the start-up picture went" + at);
+        keyvane.SendToView(g_keyCommand, 0, kWebStop);
+        HWND popup = OnlyPopup(keyvane, 2000);
+        E2E_CHECK(popup != nullptr, "one popup appeared" + at);
+        const LONG side = ScaledLength(32, scaledDpi);
+        for (int frame = 0; frame < 4; ++frame) {
+            E2E_CHECK(ShowsRegion(popup, e2e::ExpectedScaledFrameRegion("WEBSTOP", frame, 32, scaledDpi), 1000),
+                      "frame " + std::to_string(frame) + at);
+            E2E_CHECK(TakesSize(popup, side, side), "the key picture's size" + at);
+        }
+        E2E_CHECK(OnScreen(popup), "the key picture lies on the screen" + at);
+        e2e::SaveScreenshot(popup, "key-picture-" + std::to_string(dpi) + "dpi");
+        E2E_CHECK(e2e::WaitFor([&] { return !::IsWindowVisible(popup); }, 2000), "the key picture went" + at);
+        keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
+        popup = OnlyPopup(keyvane, 2000);
+        E2E_CHECK(popup != nullptr, "one volume popup" + at);
+        E2E_CHECK(ShowsRegion(popup, e2e::ExpectedScaledFrameRegion("VOLUME", 0, 32, scaledDpi), 1000),
+                  "the volume strip's level 0" + at);
+        E2E_CHECK(TakesSize(popup, ScaledLength(96, scaledDpi), ScaledLength(32, scaledDpi)),
+                  "the volume strip's size" + at);
+        E2E_CHECK(OnScreen(popup), "the volume strip lies on the screen" + at);
+        e2e::SaveScreenshot(popup, "volume-strip-" + std::to_string(dpi) + "dpi");
+    }
 }
