@@ -85,14 +85,17 @@ private:
     void OnTypeText(UINT id);
     void OnOpenShellFolder(UINT id);
     void OnLaunchShortcut(UINT id);
+    // Types `text` (UTF-8) into `window` through the clipboard, which comes back later.
+    void TypeText(const std::string& text, HWND window);
     void SaveClipboard();
-    void RestoreClipboard();
-    // Gives `window` the foreground and pastes there; the clipboard comes back later.
+    // False when another program held the clipboard open; the snapshot is kept.
+    bool RestoreClipboard();
+    // Gives `window` the foreground and pastes there.
     void PasteInto(HWND window);
     // A key's own action, when the user stored one for the key of `command`:
     // true when it ran in place of the built-in action.
     bool RunOwnKeyAction(std::uint8_t command);
-    void PutTextOnClipboard(const std::wstring& text);
+    bool PutTextOnClipboard(const std::wstring& text);
 
     // Settings dialogs and the driver package.
     void OnConfig();
@@ -125,6 +128,10 @@ private:
         std::vector<unsigned char> data;
     };
     std::vector<ClipEntry> m_clipSnapshot;
+    // Whether m_clipSnapshot holds what the user had, still to be put back,
+    // and how often putting it back found the clipboard taken.
+    bool m_bClipboardSaved = false;
+    int m_nClipboardRetries = 0;
     HWND m_hWndPrevForeground = nullptr;
     // Whether the tray menu or the user menu is shown.
     bool m_bMenuOpen = false;

@@ -16,6 +16,10 @@
 namespace {
 
 constexpr UINT kPopupAlignment = TPM_RIGHTALIGN | TPM_RIGHTBUTTON;
+// While another program holds the clipboard open, putting the user's contents
+// back is tried again every 50 ms for 5 s, without holding the keys meanwhile.
+constexpr UINT kClipboardRetryMs = 50;
+constexpr int kClipboardRetries = 100;
 
 // A loaded menu resource, destroyed with its owner.
 class LoadedMenu {
@@ -96,7 +100,13 @@ void CTamberView::OnTimer(UINT id) {
             break;
         case kTimerClipboardRestore:
             ::KillTimer(m_hWnd, kTimerClipboardRestore);
-            RestoreClipboard();
+            if (!RestoreClipboard() && ++m_nClipboardRetries < kClipboardRetries) {
+                ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRetryMs, nullptr);
+            } else if (m_bClipboardSaved) {
+                framework::Trace("clipboard not put back: another program holds it");
+                m_clipSnapshot.clear();
+                m_bClipboardSaved = false;
+            }
             break;
         case kTimerTrayIcon:
             ::KillTimer(m_hWnd, kTimerTrayIcon);

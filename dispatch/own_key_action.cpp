@@ -55,9 +55,7 @@ bool CTamberView::RunOwnKeyAction(std::uint8_t command) {
             SendKeyChord(desktop, action.keys);
             break;
         case KeyActionKind::kText:
-            SaveClipboard();
-            PutTextOnClipboard(WideFromUtf8(action.text));
-            PasteInto(::GetForegroundWindow());
+            TypeText(action.text, ::GetForegroundWindow());
             break;
         case KeyActionKind::kNothing:
         case KeyActionKind::kBuiltIn:

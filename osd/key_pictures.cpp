@@ -7,11 +7,9 @@ namespace {
 constexpr UINT kVolumeDelayMs = 100;
 
 // The popups stand this far left of and above the corner of the full-screen
-// client area: key pictures (32 x 32) and the wider volume strip (96 x 32).
+// client area: key pictures (32 x 32 at 100 %) and the wider volume strip (96 x 32).
 constexpr PopupPoint kKeyPictureOffset{60, 20};
-constexpr PopupPoint kKeyPictureSize{32, 32};
 constexpr PopupPoint kVolumeOffset{110, 30};
-constexpr PopupPoint kVolumeSize{96, 32};
 
 }  // namespace
 
@@ -19,7 +17,7 @@ constexpr PopupPoint kVolumeSize{96, 32};
 void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::Trace("picture %s %d", name, frameHeight);
     framework::StampStage(framework::Stage::kPictureShowing);
-    m_pictureWnd.PlayKeyPicture(name, frameHeight, kKeyPictureOffset, kKeyPictureSize);
+    m_pictureWnd.PlayKeyPicture(name, frameHeight, kKeyPictureOffset);
     framework::StampStage(framework::Stage::kPictureShown);
 }
 
@@ -31,5 +29,5 @@ void CTamberView::RequestVolumeDisplay(int level) {
 
 void CTamberView::ShowVolumeDisplay() {
     ::KillTimer(m_hWnd, kTimerVolumeDisplay);
-    m_pictureWnd.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset, kVolumeSize);
+    m_pictureWnd.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset);
 }

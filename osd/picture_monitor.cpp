@@ -1,6 +1,7 @@
 #include "osd/picture_monitor.h"
 
 #include "osd/monitor_choice.h"
+#include "osd/picture_dpi.h"
 #include "settings/settings_store.h"
 
 #include <windows.h>
@@ -22,15 +23,6 @@ Function SystemFunction(const wchar_t* library, const char* name) {
     const HMODULE module = ::LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     const FARPROC found = module == nullptr ? nullptr : ::GetProcAddress(module, name);
     return reinterpret_cast<Function>(reinterpret_cast<void (*)()>(found));
-}
-
-int ScreenDpi() {
-    const HDC screen = ::GetDC(nullptr);
-    const int dpi = screen == nullptr ? 0 : ::GetDeviceCaps(screen, LOGPIXELSX);
-    if (screen != nullptr) {
-        ::ReleaseDC(nullptr, screen);
-    }
-    return dpi > 0 ? dpi : kDefaultDpi;
 }
 
 int MonitorDpi(HMONITOR monitor, int screenDpi) {
@@ -86,7 +78,7 @@ MonitorClues ReadClues() {
 }  // namespace
 
 PictureSpot NextPictureSpot() {
-    Listing listing{ScreenDpi(), {}};
+    Listing listing{PictureDpi(), {}};
     ::EnumDisplayMonitors(nullptr, nullptr, ListMonitor, reinterpret_cast<LPARAM>(&listing));
     const PopupPoint fullScreen{::GetSystemMetrics(SM_CXFULLSCREEN), ::GetSystemMetrics(SM_CYFULLSCREEN)};
     const auto chosen = ChooseMonitor(listing.monitors, ReadPictureMonitor(), ReadClues());

@@ -40,8 +40,8 @@ BOOL CPictureWnd::PreCreateWindow(CREATESTRUCTA& cs) {
     return CWnd::PreCreateWindow(cs);
 }
 
-BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size) {
-    if (!Prepare(Shows::kKeyPicture, offset, size)) {
+BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset) {
+    if (!Prepare(Shows::kKeyPicture, offset)) {
         return FALSE;
     }
     m_strPictureName = name;
@@ -49,17 +49,17 @@ BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint o
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset, PopupPoint size) {
+BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset) {
     // A volume popup already up keeps its 800 ms running until the new level is shown.
-    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset, size)) {
+    if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset)) {
         return FALSE;
     }
     m_nFrameHeight = kVolumeFrameHeight;
-    m_nOffset = level * kVolumeFrameHeight;
+    m_nFrame = level;
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset, PopupPoint size) {
+BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset) {
     if (m_hWnd == nullptr) {
         const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
         if (className == nullptr ||
@@ -73,7 +73,6 @@ BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset, PopupPoint size) {
     Hide();
     m_shows = shows;
     m_offset = offset;
-    m_size = size;
     return TRUE;
 }
 
@@ -89,7 +88,7 @@ void CPictureWnd::OnTimer(UINT id) {
     switch (id) {
         case kTimerFirstFrame:
             ::KillTimer(m_hWnd, kTimerFirstFrame);
-            m_nOffset = 0;
+            m_nFrame = 0;
             ShowStrip(m_strPictureName);
             if (m_shows != Shows::kNothing) {
                 ::SetTimer(m_hWnd, kTimerNextFrame, kFramePeriodMs, nullptr);
@@ -98,8 +97,8 @@ void CPictureWnd::OnTimer(UINT id) {
         case kTimerNextFrame:
             ::KillTimer(m_hWnd, kTimerNextFrame);
             ::SetTimer(m_hWnd, kTimerNextFrame, kFramePeriodMs, nullptr);
-            m_nOffset += m_nFrameHeight;
-            if (m_pStrip == nullptr || m_nOffset >= m_pStrip->height) {
+            ++m_nFrame;
+            if (m_pStrip == nullptr || static_cast<size_t>(m_nFrame) >= m_pStrip->frames.size()) {
                 Hide();
             } else {
                 ShowFrame();
@@ -122,7 +121,12 @@ void CPictureWnd::OnTimer(UINT id) {
 }
 
 void CPictureWnd::ShowStrip(const std::string& name) {
-    m_pStrip = m_strips.Find(name, m_nFrameHeight);
+    // One look at the monitors per picture, so its size and its place agree;
+    // a volume popup already up keeps both.
+    if (!::IsWindowVisible(m_hWnd)) {
+        m_spot = NextPictureSpot();
+    }
+    m_pStrip = m_strips.Find(name, m_nFrameHeight, m_spot.dpi);
     if (m_pStrip == nullptr) {
         // A name without a picture shows nothing.
         Hide();
@@ -134,9 +138,8 @@ void CPictureWnd::ShowStrip(const std::string& name) {
 void CPictureWnd::ShowFrame() {
     // The window owns the region it is given: hand it a copy of the strip's.
     const HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    const size_t frame = static_cast<size_t>(m_nOffset / m_nFrameHeight);
-    if (m_nOffset >= 0 && frame < m_pStrip->frames.size()) {
-        ::CombineRgn(region, m_pStrip->frames[frame].get(), nullptr, RGN_COPY);
+    if (m_nFrame >= 0 && static_cast<size_t>(m_nFrame) < m_pStrip->frames.size()) {
+        ::CombineRgn(region, m_pStrip->frames[static_cast<size_t>(m_nFrame)].get(), nullptr, RGN_COPY);
     }
     ::SetWindowRgn(m_hWnd, region, TRUE);
     // The first frame places the popup and brings it to the top of the topmost
@@ -144,10 +147,10 @@ void CPictureWnd::ShowFrame() {
     // the popup's timer, not while the key that asked for the picture waits.
     const bool first = !::IsWindowVisible(m_hWnd);
     if (first) {
-        m_place = PlacePicture(NextPictureSpot(), m_offset, m_size);
+        m_place = PlacePicture(m_spot, m_offset, {m_pStrip->width, m_pStrip->frameHeight});
     }
     const UINT order = first ? 0 : SWP_NOZORDER;
-    ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_nFrameHeight,
+    ::SetWindowPos(m_hWnd, HWND_TOPMOST, m_place.x, m_place.y, m_pStrip->width, m_pStrip->frameHeight,
                    order | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     ::InvalidateRect(m_hWnd, nullptr, TRUE);
 }
@@ -156,8 +159,9 @@ void CPictureWnd::OnDisplayChange() {
     // A monitor gone, rearranged or set to another scale under a picture on
     // screen: the picture moves to where the next one would stand, so it never
     // stays on a monitor that is no longer there, nor off its corner.
-    if (::IsWindowVisible(m_hWnd)) {
-        m_place = PlacePicture(NextPictureSpot(), m_offset, m_size);
+    if (::IsWindowVisible(m_hWnd) && m_pStrip != nullptr) {
+        m_spot = NextPictureSpot();
+        m_place = PlacePicture(m_spot, m_offset, {m_pStrip->width, m_pStrip->frameHeight});
         ::SetWindowPos(m_hWnd, nullptr, m_place.x, m_place.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Default();
@@ -179,7 +183,7 @@ BOOL CPictureWnd::OnEraseBkgnd(HDC dc) {
         RECT window{};
         ::GetWindowRect(m_hWnd, &window);
         framework::DrawBitmap(dc, m_pStrip->bitmap.get(), window.right - window.left, window.bottom - window.top, 0,
-                              0, m_nOffset);
+                              0, m_nFrame * m_pStrip->frameHeight);
     }
     return TRUE;
 }

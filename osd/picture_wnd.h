@@ -19,12 +19,13 @@ public:
 
     // Both return the result of arming their first timer (non-zero on success).
     // The popup stands `offset` left of and above the corner of the full-screen
-    // client area, placed for `size`, both at 100 % and scaled to the monitor
-    // it appears on (popup_place.h, picture_monitor.h).
+    // client area, placed for its frame's size (popup_place.h); `offset` and
+    // frameHeight are at 100 %. Pictures are drawn and placed at the scale of
+    // the monitor they appear on (picture_monitor.h).
     // Plays the named strip from its first frame, in place of whatever is up.
-    BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset, PopupPoint size);
+    BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset);
     // Shows a level: in place of a key picture, or in the volume popup already up.
-    BOOL ShowVolumeLevel(int level, PopupPoint offset, PopupPoint size);
+    BOOL ShowVolumeLevel(int level, PopupPoint offset);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
@@ -33,7 +34,7 @@ public:
 private:
     enum class Shows { kNothing, kKeyPicture, kVolume };
 
-    BOOL Prepare(Shows shows, PopupPoint offset, PopupPoint size);
+    BOOL Prepare(Shows shows, PopupPoint offset);
     void ShowStrip(const std::string& name);
     void ShowFrame();
     void Hide();
@@ -48,10 +49,10 @@ private:
     const PictureStrip* m_pStrip = nullptr;
     Shows m_shows = Shows::kNothing;
     PopupPoint m_offset{0, 0};
-    PopupPoint m_size{0, 0};
+    PictureSpot m_spot{kDefaultDpi, {0, 0}, {0, 0, 0, 0}};  // where the picture up was placed
     PopupPoint m_place{0, 0};  // where the first frame put the popup
-    int m_nOffset = 0;
-    int m_nFrameHeight = 0;
+    int m_nFrame = 0;
+    int m_nFrameHeight = 0;  // at 100 %
     // A copy, so that the caller's text may go at once.
     std::string m_strPictureName;
 };

@@ -1,6 +1,7 @@
-// The start-up picture: bitmap 130 centred on the screen for 1750 ms while
-// the main frame is being created. Keys and clicks do not dismiss it; only its
-// timer does. The one instance owns itself and goes with its window.
+// The start-up picture: bitmap 130 at the main screen's scale, centred on the
+// screen for 1750 ms while the main frame is being created. Keys and clicks do
+// not dismiss it; only its timer does. The one instance owns itself and goes
+// with its window.
 #pragma once
 
 #include "framework/wnd.h"

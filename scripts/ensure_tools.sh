@@ -15,6 +15,7 @@ ensure_tools() {
     # Look for ImageMagick itself: some machines carry a stand-in "convert".
     [ -x /usr/bin/convert ] || missing+=(imagemagick)
     [ -d /usr/share/icons/Tango/32x32 ] || missing+=(tango-icon-theme)
+    command -v rsvg-convert >/dev/null || missing+=(librsvg2-bin)
     [ -f /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf ] || missing+=(fonts-dejavu-core)
     if [ ${#missing[@]} -gt 0 ]; then
         echo "Installing: ${missing[*]}"

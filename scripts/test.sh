@@ -23,9 +23,14 @@ native_total=$(sed -n 's/.*tests failed out of \([0-9]*\).*/\1/p' "$log/native.t
 native_failed=$(sed -n 's/.* \([0-9]*\) tests failed out of.*/\1/p' "$log/native.txt" | tail -n 1)
 native_total=${native_total:-0}
 native_failed=${native_failed:-1}
-# A sheet of every generated picture for a reviewer to look at (not committed).
-res/pictures/contact_sheet.sh build/native/pictures build/contact-sheet.png &&
-    echo "Contact sheet of the pictures: build/contact-sheet.png"
+# A sheet of every generated picture for a reviewer to look at (not committed),
+# and one each of the strips drawn for 150 % and 200 % screens.
+for scale in 100 150 200; do
+    sheet=build/contact-sheet.png
+    [ "$scale" = 100 ] || sheet=build/contact-sheet-$scale.png
+    res/pictures/contact_sheet.sh build/native/pictures "$sheet" "$scale" &&
+        echo "Contact sheet of the pictures at $scale %: $sheet"
+done
 
 echo "== Key log fuzzing (clang, libFuzzer, bounded)"
 fuzz_passed=0

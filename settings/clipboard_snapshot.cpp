@@ -13,10 +13,12 @@ namespace {
 
 constexpr UINT kSharedMemory = GMEM_MOVEABLE | GMEM_SHARE;
 
-// Opens the clipboard for `owner` for one scope.
+// Opens the clipboard for `owner` for one scope and empties it, so that one
+// change is seen by other programs whole. Another program may hold it open
+// for a moment (clipboard managers do, and so does a program that pastes).
 class OpenedClipboard {
 public:
-    explicit OpenedClipboard(HWND owner) : m_open(::OpenClipboard(owner) != FALSE) {}
+    explicit OpenedClipboard(HWND owner) : m_open(::OpenClipboard(owner) != FALSE && ::EmptyClipboard() != FALSE) {}
     ~OpenedClipboard() {
         if (m_open) {
             ::CloseClipboard();
@@ -24,19 +26,14 @@ public:
     }
     OpenedClipboard(const OpenedClipboard&) = delete;
     OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    bool IsOpen() const { return m_open; }
 
 private:
     bool m_open;
 };
 
-void EmptyClipboardAs(HWND owner) {
-    const OpenedClipboard clipboard(owner);
-    ::EmptyClipboard();
-}
-
-// Hands a copy of `bytes` to the clipboard under `format`.
-void SetClipboardBytes(HWND owner, UINT format, const void* bytes, size_t size) {
-    const OpenedClipboard clipboard(owner);
+// Hands a copy of `bytes` to the open clipboard under `format`.
+void SetClipboardBytes(UINT format, const void* bytes, size_t size) {
     const HGLOBAL block = ::GlobalAlloc(kSharedMemory, size);
     void* target = block == nullptr ? nullptr : ::GlobalLock(block);
     if (target == nullptr) {
@@ -86,16 +83,25 @@ void CTamberView::SaveClipboard() {
     data->Release();
 }
 
-void CTamberView::RestoreClipboard() {
-    EmptyClipboardAs(m_hWnd);
+bool CTamberView::RestoreClipboard() {
+    const OpenedClipboard clipboard(m_hWnd);
+    if (!clipboard.IsOpen()) {
+        return false;
+    }
     for (const ClipEntry& entry : m_clipSnapshot) {
-        SetClipboardBytes(m_hWnd, entry.format, entry.data.data(), entry.data.size());
+        SetClipboardBytes(entry.format, entry.data.data(), entry.data.size());
     }
     m_clipSnapshot.clear();
+    m_bClipboardSaved = false;
+    return true;
 }
 
-void CTamberView::PutTextOnClipboard(const std::wstring& text) {
-    EmptyClipboardAs(m_hWnd);
+bool CTamberView::PutTextOnClipboard(const std::wstring& text) {
+    const OpenedClipboard clipboard(m_hWnd);
+    if (!clipboard.IsOpen()) {
+        return false;
+    }
     // The system offers the text to older programs in their code page as well.
-    SetClipboardBytes(m_hWnd, CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    return true;
 }

@@ -67,9 +67,22 @@ void CTamberView::OnTypeText(UINT id) {
     if (!text) {
         return;
     }
-    SaveClipboard();
-    PutTextOnClipboard(WideFromUtf8(*text));
-    PasteInto(m_hWndPrevForeground);
+    TypeText(*text, m_hWndPrevForeground);
+}
+
+void CTamberView::TypeText(const std::string& text, HWND window) {
+    // A second text before the first one's clipboard came back keeps the
+    // user's own snapshot; saving again would keep the first text instead.
+    if (!m_bClipboardSaved) {
+        SaveClipboard();
+        m_bClipboardSaved = true;
+    }
+    m_nClipboardRetries = 0;
+    // Pasting a clipboard another program holds would type the user's own contents.
+    if (PutTextOnClipboard(WideFromUtf8(text))) {
+        PasteInto(window);
+    }
+    ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }
 
 void CTamberView::PasteInto(HWND window) {
@@ -78,7 +91,6 @@ void CTamberView::PasteInto(HWND window) {
     WaitUntilInFront(window);
     CWin32Desktop desktop(*this);
     SendKeyChordAlone(desktop, {VK_CONTROL, 'V'}, HeldModifiers());
-    ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }
 
 void CTamberView::OnOpenShellFolder(UINT id) {

@@ -13,12 +13,33 @@ if [ ! -d "$TANGO/32x32" ]; then
     echo "$0: the Tango icons are missing (install tango-icon-theme)" >&2
     exit 1
 fi
+if ! command -v rsvg-convert >/dev/null; then
+    echo "$0: rsvg-convert is missing (install librsvg2-bin)" >&2
+    exit 1
+fi
 mkdir -p "$OUT"
 WORK=$(mktemp -d)
 trap 'rm -rf "$WORK"' EXIT
 
 # Tango icon by size and name, e.g. icon 32 devices/input-keyboard.
 icon() { echo "$TANGO/$1x$1/$2.png"; }
+
+# The key and volume strips are drawn for 100 % and again, larger, for 150 %
+# and 200 % screens. SCALE is the percentage the strip functions draw at;
+# px N is N pixels of the 100 % drawing at that scale.
+SCALE=100
+px() { echo $(( ($1 * SCALE + 50) / 100 )); }
+
+# svg_icon NAME SIZE: the theme's scalable drawing of an icon rendered at SIZE
+# pixels, for the larger strips, where the fixed sizes would be blown up.
+# Jobs may render the same icon at once, so each writes its own file and
+# moves it into place.
+svg_icon() {
+    local out="$WORK/${1//\//-}-$2.png"
+    rsvg-convert -w "$2" -h "$2" "$TANGO/scalable/$1.svg" -o "$out.$BASHPID"
+    mv -f "$out.$BASHPID" "$out"
+    echo "$out"
+}
 
 KEY='#ff00ff'        # key colour of the key picture strips
 VOLUME_KEY='#ff08ff' # key colour of the volume strip
@@ -72,26 +93,43 @@ convert "${buttons[@]}" +append -background 'rgb(192,192,192)' -alpha remove \
 # ---------------------------------------------------------------- key strips
 
 # A strip is built by one convert command; F collects its arguments, frame
-# by frame, each frame a 32 x 32 transparent canvas in parentheses.
+# by frame, each frame a 32 x 32 transparent canvas (at 100 %) in parentheses.
 F=()
-open_frame() { F+=( '(' -size 32x32 xc:none ); }
+open_frame() { F+=( '(' -size "$(px 32)x$(px 32)" xc:none ); }
 close_frame() { F+=( ')' ); }
 
 # put_icon NAME SIZE X Y [OPS...]: a Tango icon at SIZE pixels, placed at X,Y.
-# The theme's own drawing at that size is crisper than a scaled 32 x 32 one.
+# The theme's own drawing at that size is crisper than a scaled 32 x 32 one;
+# larger strips render the scalable drawing at their size.
 put_icon() {
     local file size=$2
-    file=$(icon "$size" "$1")
-    [ -e "$file" ] || file=$(icon 32 "$1")
-    F+=( '(' "$file" -resize "${size}x${size}" "${@:5}" ')' -geometry "+$3+$4" -composite )
+    if [ "$SCALE" = 100 ]; then
+        file=$(icon "$size" "$1")
+        [ -e "$file" ] || file=$(icon 32 "$1")
+    else
+        size=$(px "$2")
+        file=$(svg_icon "$1" "$size")
+    fi
+    F+=( '(' "$file" -resize "${size}x${size}" "${@:5}" ')' -geometry "+$(px "$3")+$(px "$4")" -composite )
+}
+
+# scaled MVG: the drawing in 100 % coordinates, for the current scale.
+scaled() {
+    if [ "$SCALE" = 100 ]; then
+        echo "$1"
+    else
+        awk -v s="$SCALE" -v mvg="$1" 'BEGIN { printf "scale %g,%g %s\n", s / 100, s / 100, mvg }'
+    fi
 }
 
 # shape FILL STROKE WIDTH MVG: draws in the current frame. Settings are global
 # to the command, so every draw names its own colours.
-shape() { F+=( -fill "$1" -stroke "$2" -strokewidth "$3" -draw "$4" ); }
+shape() { F+=( -fill "$1" -stroke "$2" -strokewidth "$3" -draw "$(scaled "$4")" ); }
 
 # text X Y SIZE COLOUR TEXT: writes into the current frame, baseline at Y.
-text() { F+=( -font "$FONT" -pointsize "$3" -fill "$4" -stroke none -annotate "+$1+$2" "$5" ); }
+text() {
+    F+=( -font "$FONT" -pointsize "$(px "$3")" -fill "$4" -stroke none -annotate "+$(px "$1")+$(px "$2")" "$5" )
+}
 
 # polar CX CY R DEGREES: the point at R from the centre, angles clockwise
 # from east as ImageMagick draws them.
@@ -106,16 +144,37 @@ polar() {
 # With 8, the strip is written with a palette; the transparent pixels are
 # made one colour first so they stay one entry, the key colour exactly.
 key_strip() {
-    local colours=( -type TrueColor ) palette=()
+    local colours=( -type TrueColor ) palette=() p
+    p=$(px 32)
     if [ "${2:-24}" = 8 ]; then
         palette=( -background "$KEY" -alpha background +dither -colors 255 )
         colours=( -type Palette )
     fi
     convert "${F[@]}" -append -channel A -threshold 50% +channel "${palette[@]}" \
         -background "$KEY" -alpha remove -alpha off \
-        -fill "$KEY" -stroke none -draw 'point 0,0 point 0,32 point 0,64 point 0,96' \
-        "${colours[@]}" -compress None "BMP3:$OUT/$1.bmp"
+        -fill "$KEY" -stroke none -draw "point 0,0 point 0,$p point 0,$((2 * p)) point 0,$((3 * p))" \
+        "${colours[@]}" -compress None "BMP3:$(strip_file "$1")"
+    png_copy "$1"
     F=()
+}
+
+# strip_file NAME: the bitmap of a strip at the current scale, VOLDEC.bmp at
+# 100 % and VOLDEC_150.bmp at 150 %.
+strip_file() {
+    if [ "$SCALE" = 100 ]; then
+        echo "$OUT/$1.bmp"
+    else
+        echo "$OUT/$1_$SCALE.bmp"
+    fi
+}
+
+# png_copy NAME: the larger strips go into the program as PNG, a tenth of the
+# bitmap's size; their bitmaps stay beside them for the tests. Without
+# metadata the PNG has the same bytes on every run.
+png_copy() {
+    [ "$SCALE" = 100 ] ||
+        convert "$(strip_file "$1")" -strip -define png:exclude-chunks=date,time \
+            -define png:compression-level=9 "$OUT/$1_$SCALE.png"
 }
 
 # speaker WAVES: the loudspeaker at the left with 0 to 3 sound waves.
@@ -126,8 +185,13 @@ speaker() {
         waves+=" ellipse 8,16 $r,$r -38,38"
         n=$((n - 1))
     done
-    F+=( '(' "$(icon 22 status/audio-volume-high)" -crop 12x22+0+0 +repage ')'
-         -geometry +0+5 -composite )
+    local speaker
+    if [ "$SCALE" = 100 ]; then
+        speaker=$(icon 22 status/audio-volume-high)
+    else
+        speaker=$(svg_icon status/audio-volume-high "$(px 22)")
+    fi
+    F+=( '(' "$speaker" -crop "$(px 12)x$(px 22)+0+0" +repage ')' -geometry "+0+$(px 5)" -composite )
     # Light waves edged in dark show on any desktop.
     [ -z "$waves" ] || { shape none '#204a87' 3 "$waves"; shape none '#b6d2f0' 1 "$waves"; }
 }
@@ -253,7 +317,7 @@ strip_web_search() {
         # The lens is clear glass in the theme; backed, it does not show the
         # desktop through, and the shadow under it is dropped.
         shape '#dbe7f5' none 0 "translate $x,$y circle 9.5,9 9.5,2.5"
-        put_icon actions/system-search 24 "$x" "$y" -channel A -fx 'j >= 17 && i <= 15 ? 0 : u' +channel
+        put_icon actions/system-search 24 "$x" "$y" -channel A -fx "j >= $(px 17) && i <= $(px 15) ? 0 : u" +channel
         close_frame
     done
     key_strip WEBSEARCH
@@ -370,18 +434,19 @@ volume_strip() {
     for n in $(seq 0 25); do
         y=$((n * 32))
         knob=$(( 9 + (n * 51 + 12) / 25 ))
-        corners+=" point 0,$y"
+        corners+=" point 0,$(px "$y")"
         mvg+=" fill #2e3436 stroke #888a85 roundrectangle 0,$y 95,$((y + 31)) 7,7"
         mvg+=" fill #555753 stroke #1a1a1a roundrectangle 7,$((y + 21)) 62,$((y + 25)) 2,2"
         [ "$n" = 0 ] || mvg+=" fill #73d216 stroke none rectangle 8,$((y + 22)) $knob,$((y + 24))"
         mvg+=" fill #eeeeec stroke #888a85 roundrectangle $((knob - 2)),$((y + 17)) $((knob + 2)),$((y + 29)) 1,1"
-        labels+=( -gravity NorthWest -pointsize 11 -annotate "+8+$((y + 3))" VOLUME
-                  -gravity NorthEast -pointsize 16 -annotate "+6+$((y + 7))" "$n" )
+        labels+=( -gravity NorthWest -pointsize "$(px 11)" -annotate "+$(px 8)+$(px $((y + 3)))" VOLUME
+                  -gravity NorthEast -pointsize "$(px 16)" -annotate "+$(px 6)+$(px $((y + 7)))" "$n" )
     done
-    convert -size 96x832 xc:none -strokewidth 1 -draw "$mvg" \
+    convert -size "$(px 96)x$(px 832)" xc:none -strokewidth 1 -draw "$(scaled "$mvg")" \
         -font "$FONT" -fill white -stroke none "${labels[@]}" \
         -channel A -threshold 50% +channel -background "$VOLUME_KEY" -alpha remove -alpha off \
-        -fill "$VOLUME_KEY" -draw "$corners" -type TrueColor "BMP3:$OUT/VOLUME.bmp"
+        -fill "$VOLUME_KEY" -draw "$corners" -type TrueColor "BMP3:$(strip_file VOLUME)"
+    png_copy VOLUME
 }
 
 # ---------------------------------------------------------------- pictures
@@ -488,7 +553,7 @@ jobs_run() {
     return $failed
 }
 
-jobs_run \
+strips=(
     'volume_step VOLDEC -' 'volume_step VOLINC +' strip_mute strip_unmute strip_media \
     "lights_up MYCOMPUTER devices/computer '7,3 22,14' 'rgba(255,255,255,0.25)'" \
     "lights_up CALCULATOR apps/accessories-calculator '7,4 25,8' 'rgba(210,255,140,0.55)'" \
@@ -503,7 +568,14 @@ jobs_run \
     "office WORD mimetypes/x-office-document '#3465a4' W" \
     "office EXCEL mimetypes/x-office-spreadsheet '#4e9a06' X" \
     "office PPOINT mimetypes/x-office-presentation '#ce5c00' P" \
-    strip_eject strip_gadget strip_game volume_strip startup_picture about_picture \
+    strip_eject strip_gadget strip_game volume_strip
+)
+# The larger strips after the 100 % ones, so that two cores are not asked
+# for three sets of jobs at once.
+jobs_run "${strips[@]}" startup_picture about_picture \
     "ok_button OKU 49x19 '#ffffff-#d3d7cf' '#555753' 'rectangle 0,0 48,18' +0+0" \
     "ok_button OKD 50x20 '#babdb6-#eeeeec' '#2e3436' 'rectangle 0,0 48,18' +1+1" \
     "ok_button OKF 50x20 '#ffffff-#d3d7cf' '#3465a4' 'rectangle 0,0 48,18 rectangle 1,1 47,17' +0+0"
+for SCALE in 150 200; do
+    jobs_run "${strips[@]}"
+done

@@ -100,8 +100,9 @@ E2E_CASE(Footprint, StartLoadsNoLibraryOnlyARareCommandNeeds) {
     E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
     const std::vector<std::string> loaded = LoadedModules(keyvane.Pid());
     E2E_CHECK(std::find(loaded.begin(), loaded.end(), "user32.dll") != loaded.end(), "the module list is read");
-    // The open-file dialog of the browse buttons, and the printing system it brings along.
-    for (const char* rare : {"comdlg32.dll", "winspool.drv"}) {
+    // The open-file dialog of the browse buttons, and the printing system it brings along;
+    // the imaging component, which only the pictures of screens above 100 % need.
+    for (const char* rare : {"comdlg32.dll", "winspool.drv", "windowscodecs.dll"}) {
         E2E_CHECK(std::find(loaded.begin(), loaded.end(), rare) == loaded.end(),
                   std::string(rare) + " is loaded at start");
     }

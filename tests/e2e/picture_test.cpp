@@ -1,13 +1,15 @@
 // The confirmation popups and the start-up picture, seen from outside.
 #include "tests/e2e/debug_monitor.h"
+#include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
 #include "tests/e2e/registry_fixture.h"
 
+#include "osd/strip_scale.h"
+
 #include <algorithm>
 #include <cstdlib>
-#include <string>
 
 using e2e::KeyvaneProcess;
 
@@ -51,12 +53,54 @@ bool TakesSize(HWND popup, LONG width, LONG height) {
         500);
 }
 
-bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
-    HRGN expected = e2e::ExpectedFrameRegion(strip, frame);
+// Takes the region and waits for the popup to show it.
+bool ShowsRegion(HWND popup, HRGN expected, unsigned timeoutMs) {
     const bool shown = e2e::WaitFor([&] { return e2e::RegionEquals(popup, expected); }, timeoutMs);
     ::DeleteObject(expected);
     return shown;
 }
+
+bool ShowsFrame(HWND popup, const char* strip, int frame, unsigned timeoutMs) {
+    return ShowsRegion(popup, e2e::ExpectedFrameRegion(strip, frame), timeoutMs);
+}
+
+// The start-up picture of a keyvane just started, once it is up; null when it does not come.
+HWND StartupPicture(const KeyvaneProcess& keyvane) {
+    HWND picture = nullptr;
+    e2e::WaitFor(
+        [&] {
+            const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
+            for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
+                if (::GetWindow(popup, GW_OWNER) != nullptr) {
+                    picture = popup;
+                }
+            }
+            return picture != nullptr;
+        },
+        5000);
+    return picture;
+}
+
+// The popup lies wholly on the screen.
+bool OnScreen(HWND popup) {
+    const RECT rect = e2e::WindowRect(popup);
+    return rect.left >= 0 && rect.top >= 0 && rect.right <= ::GetSystemMetrics(SM_CXSCREEN) &&
+           rect.bottom <= ::GetSystemMetrics(SM_CYSCREEN);
+}
+
+// The screen's scale for a keyvane started while it lasts: Wine gives each
+// program the "LogPixels" setting of the time it starts. Put back after.
+class ScreenScale {
+public:
+    explicit ScreenScale(DWORD dpi) : m_saved(HKEY_CURRENT_USER, kDesktopKey, "LogPixels") {
+        e2e::WriteRawValue(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD,
+                           std::string(reinterpret_cast<const char*>(&dpi), sizeof dpi));
+    }
+
+private:
+    static constexpr const char* kDesktopKey = "Control Panel\\Desktop";
+    e2e::ValueOverride m_saved;
+};
 
 // A window of the test that is active while keys are pressed.
 class ActiveTestWindow {
@@ -74,24 +118,26 @@ private:
     HWND m_hwnd;
 };
 
-// The popup stands `offset` off the corner of the full-screen client area, at
-// its frame's size, moved back onto the screen when the system puts that
-// corner too far out (Wine reports one below the screen's bottom edge).
-POINT ExpectedPlace(LONG offsetX, LONG offsetY, LONG width, LONG height) {
-    return {std::min<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - offsetX, ::GetSystemMetrics(SM_CXSCREEN) - width),
-            std::min<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - offsetY, ::GetSystemMetrics(SM_CYSCREEN) - height)};
-}
-
 std::string PlaceOf(HWND popup) {
     const RECT rect = e2e::WindowRect(popup);
     return std::to_string(rect.left) + "," + std::to_string(rect.top);
 }
 
+// The screen as it was when the case began, whatever the case changed.
+class ScreenSizeBack {
+public:
+    ~ScreenSizeBack() { ::ChangeDisplaySettingsA(nullptr, 0); }
+};
+
+// The popup stands `offset` off the corner of the full-screen client area, at
+// its frame's size, moved back onto the screen when the system puts that
+// corner too far out (Wine reports one below the screen's bottom edge).
 void CheckPlace(HWND popup, LONG offsetX, LONG offsetY, LONG width, LONG height) {
     const RECT rect = e2e::WindowRect(popup);
-    const POINT expected = ExpectedPlace(offsetX, offsetY, width, height);
-    E2E_CHECK_EQ(rect.left, expected.x, "left");
-    E2E_CHECK_EQ(rect.top, expected.y, "top");
+    E2E_CHECK_EQ(rect.left, std::min<LONG>(::GetSystemMetrics(SM_CXFULLSCREEN) - offsetX,
+                                           ::GetSystemMetrics(SM_CXSCREEN) - width), "left");
+    E2E_CHECK_EQ(rect.top, std::min<LONG>(::GetSystemMetrics(SM_CYFULLSCREEN) - offsetY,
+                                          ::GetSystemMetrics(SM_CYSCREEN) - height), "top");
     E2E_CHECK_EQ(rect.right - rect.left, width, "width");
     E2E_CHECK_EQ(rect.bottom - rect.top, height, "height");
 }
@@ -119,57 +165,6 @@ E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
     const double lifetime = e2e::NowMs() - sent;
     E2E_CHECK(lifetime > 1000 && lifetime < 2000, "on screen about 1.2 s, was " + std::to_string(lifetime));
 }
-
-// A keyvane started while Wine's "LogPixels" asks for a larger scale places
-// its pictures with offsets scaled to it (worked out by hand: round(60 s)
-// for a key picture, round(110 s) for the volume strip), each wholly on the
-// screen at the size it is drawn. Wine puts the corner below the screen, by
-// an amount that depends on the scale (its caption grows with it), so only
-// the leftward offsets are read back here; the upward ones are shown natively.
-E2E_CASE(Pictures, PicturesStandOffTheCornerAtTheScreensScale) {
-    const struct {
-        DWORD dpi;
-        LONG keyOffset;
-        LONG volumeOffset;
-    } scales[] = {
-        {144, 90, 165},
-        {192, 120, 220},
-    };
-    constexpr char kDesktop[] = "Control Panel\\Desktop";
-    const e2e::ValueOverride logPixels(HKEY_CURRENT_USER, kDesktop, "LogPixels");
-    for (const auto& scale : scales) {
-        const std::string what = " at " + std::to_string(scale.dpi) + " dpi";
-        e2e::WriteRawValue(HKEY_CURRENT_USER, kDesktop, "LogPixels", REG_DWORD,
-                           std::string(reinterpret_cast<const char*>(&scale.dpi), sizeof(scale.dpi)));
-        KeyvaneProcess keyvane("winxp");
-        E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + what);
-        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
-                  "the start-up picture went" + what);
-        const auto standsOff = [&](HWND popup, LONG offset) {
-            return e2e::WaitFor(
-                [&] {
-                    const RECT rect = e2e::WindowRect(popup);
-                    return ::IsWindowVisible(popup) &&
-                           rect.left == ExpectedPlace(offset, 0, rect.right - rect.left, 0).x &&
-                           rect.top >= 0 && rect.bottom <= ::GetSystemMetrics(SM_CYSCREEN);
-                },
-                2000);
-        };
-        keyvane.SendToView(g_keyCommand, 0, kWebStop);
-        const HWND popup = OnlyPopup(keyvane, 2000);
-        E2E_CHECK(popup != nullptr, "a key picture appeared" + what);
-        E2E_CHECK(standsOff(popup, scale.keyOffset), "the key picture's place" + what + ", at " + PlaceOf(popup));
-        keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
-        E2E_CHECK(standsOff(popup, scale.volumeOffset),
-                  "the volume strip's place" + what + ", at " + PlaceOf(popup));
-    }
-}
-
-// The screen as it was when the case began, whatever the case changed.
-class ScreenSizeBack {
-public:
-    ~ScreenSizeBack() { ::ChangeDisplaySettingsA(nullptr, 0); }
-};
 
 E2E_CASE(Pictures, APictureOnScreenMovesOntoTheScreenLeftWhenItShrinks) {
     KeyvaneProcess& keyvane = Running("winxp");
@@ -248,19 +243,8 @@ E2E_CASE(Pictures, MuteAlternatesItsPicturesWithoutMixerOnWindows98) {
 E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
     KeyvaneProcess keyvane("winxp");
     const double started = e2e::NowMs();
-    HWND picture = nullptr;
-    E2E_CHECK(e2e::WaitFor(
-                  [&] {
-                      const HWND frame = ::FindWindowA(nullptr, "Keyvane V1.0.20010401");
-                      for (HWND popup : e2e::FindPopups(keyvane.Pid(), frame)) {
-                          if (::GetWindow(popup, GW_OWNER) != nullptr) {
-                              picture = popup;
-                          }
-                      }
-                      return picture != nullptr;
-                  },
-                  5000),
-              "the start-up picture appeared");
+    const HWND picture = StartupPicture(keyvane);
+    E2E_CHECK(picture != nullptr, "the start-up picture appeared");
     const RECT rect = e2e::WindowRect(picture);
     E2E_CHECK_EQ(rect.right - rect.left, 280l, "width");
     E2E_CHECK_EQ(rect.bottom - rect.top, 150l, "height");
@@ -276,4 +260,56 @@ E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
     E2E_CHECK(e2e::WaitFor([&] { return !::IsWindow(picture); }, 4000), "the start-up picture went");
     const double shownFor = e2e::NowMs() - started;
     E2E_CHECK(shownFor >= 1700 && shownFor < 3500, "shown 1750 ms, was " + std::to_string(shownFor));
+}
+
+// On a screen of 125 %, 150 % and 200 % the key pictures and the volume strip
+// come at that scale, cut to the frames drawn for it (125 % shrinks the 150 %
+// drawing), and stay on the screen; so does the start-up picture. They stand
+// off the corner by distances scaled too (worked out by hand: round(60 s) for
+// a key picture, round(110 s) for the volume strip). Wine puts the corner
+// below the screen by an amount that depends on the scale (its caption grows
+// with it), so only the leftward distances are read back here.
+E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
+    const struct {
+        DWORD dpi;
+        LONG keyOffset;
+        LONG volumeOffset;
+    } scales[] = {{120, 75, 138}, {144, 90, 165}, {192, 120, 220}};
+    for (const auto& [dpi, keyOffset, volumeOffset] : scales) {
+        const std::string at = " at " + std::to_string(dpi) + " dpi";
+        const int scaledDpi = static_cast<int>(dpi);
+        ScreenScale scale(dpi);
+        KeyvaneProcess keyvane("winxp");
+        const HWND startup = StartupPicture(keyvane);
+        E2E_CHECK(startup != nullptr && TakesSize(startup, ScaledLength(280, scaledDpi), ScaledLength(150, scaledDpi)),
+                  "the start-up picture's size" + at);
+        E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + at);
+        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
+                  "the start-up picture went" + at);
+        keyvane.SendToView(g_keyCommand, 0, kWebStop);
+        HWND popup = OnlyPopup(keyvane, 2000);
+        E2E_CHECK(popup != nullptr, "one popup appeared" + at);
+        const LONG side = ScaledLength(32, scaledDpi);
+        for (int frame = 0; frame < 4; ++frame) {
+            E2E_CHECK(ShowsRegion(popup, e2e::ExpectedScaledFrameRegion("WEBSTOP", frame, 32, scaledDpi), 1000),
+                      "frame " + std::to_string(frame) + at);
+            E2E_CHECK(TakesSize(popup, side, side), "the key picture's size" + at);
+        }
+        E2E_CHECK(OnScreen(popup), "the key picture lies on the screen" + at);
+        E2E_CHECK_EQ(e2e::WindowRect(popup).left, ::GetSystemMetrics(SM_CXFULLSCREEN) - keyOffset,
+                     "the key picture's distance from the corner" + at);
+        e2e::SaveScreenshot(popup, "key-picture-" + std::to_string(dpi) + "dpi");
+        E2E_CHECK(e2e::WaitFor([&] { return !::IsWindowVisible(popup); }, 2000), "the key picture went" + at);
+        keyvane.SendToView(g_keyCommand, 0, kVolumeUp);
+        popup = OnlyPopup(keyvane, 2000);
+        E2E_CHECK(popup != nullptr, "one volume popup" + at);
+        E2E_CHECK(ShowsRegion(popup, e2e::ExpectedScaledFrameRegion("VOLUME", 0, 32, scaledDpi), 1000),
+                  "the volume strip's level 0" + at);
+        E2E_CHECK(TakesSize(popup, ScaledLength(96, scaledDpi), ScaledLength(32, scaledDpi)),
+                  "the volume strip's size" + at);
+        E2E_CHECK(OnScreen(popup), "the volume strip lies on the screen" + at);
+        E2E_CHECK_EQ(e2e::WindowRect(popup).left, ::GetSystemMetrics(SM_CXFULLSCREEN) - volumeOffset,
+                     "the volume strip's distance from the corner" + at);
+        e2e::SaveScreenshot(popup, "volume-strip-" + std::to_string(dpi) + "dpi");
+    }
 }

@@ -1,6 +1,7 @@
 #include "tests/e2e/popups.h"
 
 #include "osd/frame_mask.h"
+#include "osd/strip_scale.h"
 #include "tests/support/bmp_reader.h"
 
 #include <map>
@@ -34,6 +35,21 @@ const BmpImage& Strip(const std::string& file) {
     return found->second;
 }
 
+// Every kept pixel of the mask.
+HRGN RegionOf(const FrameMask& mask) {
+    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
+    for (int y = 0; y < mask.height; ++y) {
+        for (int x = 0; x < mask.width; ++x) {
+            if (!mask.IsRemoved(x, y)) {
+                HRGN pixel = ::CreateRectRgn(x, y, x + 1, y + 1);
+                ::CombineRgn(region, region, pixel, RGN_OR);
+                ::DeleteObject(pixel);
+            }
+        }
+    }
+    return region;
+}
+
 }  // namespace
 
 std::string PicturePath(const std::string& file) {
@@ -60,19 +76,20 @@ RECT WindowRect(HWND hwnd) {
 
 HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight) {
     const BmpImage& strip = Strip(file);
-    const FrameMask mask = BuildFrameMask(strip.width, strip.height, frame * frameHeight, frameHeight,
-                                          [&](int x, int y) { return strip.At(x, y); });
-    HRGN region = ::CreateRectRgn(0, 0, 0, 0);
-    for (int y = 0; y < mask.height; ++y) {
-        for (int x = 0; x < mask.width; ++x) {
-            if (!mask.IsRemoved(x, y)) {
-                HRGN pixel = ::CreateRectRgn(x, y, x + 1, y + 1);
-                ::CombineRgn(region, region, pixel, RGN_OR);
-                ::DeleteObject(pixel);
-            }
-        }
-    }
-    return region;
+    return RegionOf(BuildFrameMask(strip.width, strip.height, frame * frameHeight, frameHeight,
+                                   [&](int x, int y) { return strip.At(x, y); }));
+}
+
+HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi) {
+    const int drawn = DrawnScaleFor(frameHeight, dpi);
+    const BmpImage& image = Strip(drawn == 100 ? name + ".bmp" : name + "_" + std::to_string(drawn) + ".bmp");
+    const int target = ScaledLength(frameHeight, dpi);
+    const StripPixels scaled = ScaleStrip(StripPixels{image.width, image.height, image.pixels},
+                                          frameHeight * drawn / 100, ScaledLength(image.width * 100 / drawn, dpi),
+                                          target);
+    return RegionOf(BuildFrameMask(scaled.width, scaled.height, frame * target, target, [&](int x, int y) {
+        return scaled.pixels[static_cast<size_t>(y) * static_cast<size_t>(scaled.width) + static_cast<size_t>(x)];
+    }));
 }
 
 bool RegionEquals(HWND hwnd, HRGN expected) {

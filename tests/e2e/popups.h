@@ -22,6 +22,11 @@ RECT WindowRect(HWND hwnd);
 // should give a popup: every pixel but those of the key colour.
 HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight = 32);
 
+// The same for a screen of `dpi`: frame `frame` of the strip `name` (e.g.
+// "WEBSTOP") whose frames are frameHeight high at 100 %, taken from the
+// drawing made for that scale or shrunk from the next larger one.
+HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi);
+
 // Whether the window's region equals `expected`.
 bool RegionEquals(HWND hwnd, HRGN expected);
 

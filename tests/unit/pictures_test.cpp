@@ -18,8 +18,10 @@ constexpr std::uint32_t kMagenta = 0xFF00FF;
 
 std::string PathOf(const std::string& name) { return kDir + "/" + name; }
 
+// A strip as drawn for 100 %: its larger copies for 150 % and 200 % have the
+// same frames, the same depth and the same key colour at 1.5 and 2 times the size.
 struct StripCase {
-    const char* name;
+    std::string name;
     int width;
     int height;
     int bitsPerPixel;
@@ -30,6 +32,19 @@ struct StripCase {
 void PrintTo(const StripCase& c, std::ostream* os) { *os << c.name; }
 
 StripCase KeyStrip(const char* name, int bitsPerPixel = 24) { return {name, 32, 128, bitsPerPixel, 4, kMagenta}; }
+
+std::vector<StripCase> AtEveryScale(const std::vector<StripCase>& strips) {
+    std::vector<StripCase> all = strips;
+    for (int scale : {150, 200}) {
+        for (StripCase c : strips) {
+            c.name += "_" + std::to_string(scale);
+            c.width = c.width * scale / 100;
+            c.height = c.height * scale / 100;
+            all.push_back(c);
+        }
+    }
+    return all;
+}
 
 // What a 16-bit display keeps of a colour, at 5-6-5 and at 5-5-5.
 std::uint32_t Keep565(std::uint32_t c) { return c & 0xF8FCF8; }
@@ -44,7 +59,7 @@ class PictureStripTest : public testing::TestWithParam<StripCase> {};
 
 TEST_P(PictureStripTest, HasTheResourceFormat) {
     const StripCase& c = GetParam();
-    const BmpImage image = ReadBmp(PathOf(std::string(c.name) + ".bmp"));
+    const BmpImage image = ReadBmp(PathOf(c.name + ".bmp"));
     EXPECT_EQ(image.width, c.width);
     EXPECT_EQ(image.height, c.height);
     EXPECT_EQ(image.bitsPerPixel, c.bitsPerPixel);
@@ -58,7 +73,7 @@ TEST_P(PictureStripTest, HasTheResourceFormat) {
 
 TEST_P(PictureStripTest, EveryFrameIsAShapeStartingWithTheKeyColour) {
     const StripCase& c = GetParam();
-    const BmpImage image = ReadBmp(PathOf(std::string(c.name) + ".bmp"));
+    const BmpImage image = ReadBmp(PathOf(c.name + ".bmp"));
     const int frameHeight = image.height / c.frames;
     std::vector<std::uint32_t> previous;
     for (int frame = 0; frame < c.frames; ++frame) {
@@ -83,14 +98,14 @@ TEST_P(PictureStripTest, EveryFrameIsAShapeStartingWithTheKeyColour) {
 
 INSTANTIATE_TEST_SUITE_P(
     Strips, PictureStripTest,
-    testing::Values(KeyStrip("VOLDEC"), KeyStrip("VOLINC"), KeyStrip("MUTE"), KeyStrip("UNMUTE"),
+    testing::ValuesIn(AtEveryScale({KeyStrip("VOLDEC"), KeyStrip("VOLINC"), KeyStrip("MUTE"), KeyStrip("UNMUTE"),
                     KeyStrip("MEDIA"), KeyStrip("MYCOMPUTER"), KeyStrip("CALCULATOR"), KeyStrip("MAIL"),
                     KeyStrip("WEBHOME"), KeyStrip("WEBFAVORITES", 8), KeyStrip("WEBSEARCH"),
                     KeyStrip("WEBBACK"), KeyStrip("WEBNEXT"), KeyStrip("WEBSTOP"), KeyStrip("WEBREFRESH"),
                     KeyStrip("VCDNEXT"), KeyStrip("VCDPREV"), KeyStrip("VCDPLAY"), KeyStrip("VCDSTOP"),
                     KeyStrip("WORD"), KeyStrip("EXCEL"), KeyStrip("PPOINT"), KeyStrip("EJECT", 8),
-                    KeyStrip("GADGET"), KeyStrip("GAME"), StripCase{"VOLUME", 96, 832, 24, 26, 0xFF08FF}),
-    [](const testing::TestParamInfo<StripCase>& info) { return std::string(info.param.name); });
+                    KeyStrip("GADGET"), KeyStrip("GAME"), StripCase{"VOLUME", 96, 832, 24, 26, 0xFF08FF}})),
+    [](const testing::TestParamInfo<StripCase>& info) { return info.param.name; });
 
 // Level 0 is the top frame; the knob, the only near-white in the frame's
 // bottom quarter, moves right from level to level.
