@@ -333,7 +333,14 @@ Section "Uninstall"
     DetailPrint "Removing the Start menu shortcuts"
     Delete "${SHORTCUTS}\Keyvane.lnk"
     Delete "${SHORTCUTS}\Uninstall Keyvane.lnk"
-    RMDir "${SHORTCUTS}"
+    ; The shell may still hold the folder it showed the shortcuts in for a moment.
+    ${For} $1 1 20
+        RMDir "${SHORTCUTS}"
+        ${IfNot} ${FileExists} "${SHORTCUTS}\*.*"
+            ${Break}
+        ${EndIf}
+        Sleep 250
+    ${Next}
     ClearErrors
     Delete "$INSTDIR\keyvane.exe"
     Delete "$INSTDIR\install.dll"
