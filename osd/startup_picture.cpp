@@ -2,13 +2,17 @@
 
 #include "framework/win_app.h"
 #include "osd/picture_dpi.h"
-#include "osd/strip_scale.h"
+#include "osd/scaled_drawing.h"
 #include "res/resource.h"
+
+#include <utility>
 
 namespace {
 
 constexpr UINT kHideTimer = 1;
 constexpr UINT kShownMs = 1750;
+// The picture's height at 100 %, as the picture recipe draws it.
+constexpr int kHeight = 150;
 
 }  // namespace
 
@@ -52,17 +56,24 @@ void CStartupPictureWnd::HideStartupPicture() {
 }
 
 BOOL CStartupPictureWnd::Create(framework::CWnd* parent) {
-    m_bitmap = framework::LoadBitmapResource(MAKEINTRESOURCEA(IDB_STARTUP));
+    // At the main screen's scale, so that it keeps its share of the screen.
+    const int dpi = PictureDpi();
+    Drawing drawing = LoadDrawing(MAKEINTRESOURCEA(IDB_STARTUP), "STARTUP", kHeight, dpi);
+    if (drawing.pixels.pixels.empty()) {
+        return FALSE;
+    }
+    const int width = ScaledLength(drawing.pixels.width * 100 / drawing.scale, dpi);
+    const int height = ScaledLength(drawing.pixels.height * 100 / drawing.scale, dpi);
+    if (drawing.bitmap && width == drawing.pixels.width && height == drawing.pixels.height) {
+        m_bitmap = std::move(drawing.bitmap);
+    } else {
+        m_bitmap = BitmapOf(ScalePicture(drawing.pixels, width, height));
+    }
     if (!m_bitmap) {
         return FALSE;
     }
-    BITMAP info{};
-    ::GetObjectA(m_bitmap.get(), sizeof info, &info);
-    // At the main screen's scale, so that it keeps its share of the screen.
-    const int dpi = PictureDpi();
     const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                            ScaledLength(info.bmWidth, dpi), ScaledLength(info.bmHeight, dpi),
+    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
                                             parent == nullptr ? nullptr : parent->m_hWnd, nullptr);
 }
 
@@ -88,20 +99,7 @@ void CStartupPictureWnd::OnPaint() {
     const HDC dc = ::BeginPaint(m_hWnd, &paint);
     BITMAP info{};
     ::GetObjectA(m_bitmap.get(), sizeof info, &info);
-    RECT client{};
-    ::GetClientRect(m_hWnd, &client);
-    if (client.right == info.bmWidth && client.bottom == info.bmHeight) {
-        framework::DrawBitmap(dc, m_bitmap.get(), info.bmWidth, info.bmHeight);
-    } else {
-        // Averaged, not pixels repeated: the text stays readable.
-        const HDC memory = ::CreateCompatibleDC(dc);
-        const HGDIOBJ previous = ::SelectObject(memory, m_bitmap.get());
-        ::SetStretchBltMode(dc, HALFTONE);
-        ::SetBrushOrgEx(dc, 0, 0, nullptr);
-        ::StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        ::SelectObject(memory, previous);
-        ::DeleteDC(memory);
-    }
+    framework::DrawBitmap(dc, m_bitmap.get(), info.bmWidth, info.bmHeight);
     ::EndPaint(m_hWnd, &paint);
 }
 

@@ -489,22 +489,29 @@ keyboard_mvg() {
 }
 
 # The start-up picture: the name over the keyboard, with the media keys
-# as the theme draws them.
+# as the theme draws them. At 100 % a 16-bit bitmap as it always was; for
+# larger screens drawn again at SCALE and kept as the strips are.
 startup_picture() {
-    local media=() i=0 name
+    local media=() i=0 name file
     for name in status/audio-volume-low status/audio-volume-high actions/media-skip-backward \
                 actions/media-playback-start actions/media-playback-stop actions/media-skip-forward \
                 actions/go-home apps/internet-mail apps/accessories-calculator; do
-        media+=( '(' "$(icon 16 "$name")" ')' -geometry "+$((40 + i * 22))+80" -composite )
+        if [ "$SCALE" = 100 ]; then file=$(icon 16 "$name"); else file=$(svg_icon "$name" "$(px 16)"); fi
+        media+=( '(' "$file" ')' -geometry "+$(px $((40 + i * 22)))+$(px 80)" -composite )
         i=$((i + 1))
     done
-    convert -size 280x150 gradient:'#729fcf-#204a87' \
-        -draw "$(keyboard_mvg 14 76)" "${media[@]}" \
-        -font "$FONT" -pointsize 34 -fill '#1a3a66' -annotate +20+50 Keyvane \
-        -fill white -annotate +18+48 Keyvane \
-        -pointsize 11 -fill '#dbe7f5' -annotate +21+68 'Multimedia keyboard companion' \
-        "$WORK/startup.png"
-    bmp16 "$WORK/startup.png" "$OUT/STARTUP.bmp"
+    convert -size "$(px 280)x$(px 150)" gradient:'#729fcf-#204a87' \
+        -draw "$(scaled "$(keyboard_mvg 14 76)")" "${media[@]}" \
+        -font "$FONT" -pointsize "$(px 34)" -fill '#1a3a66' -annotate "+$(px 20)+$(px 50)" Keyvane \
+        -fill white -annotate "+$(px 18)+$(px 48)" Keyvane \
+        -pointsize "$(px 11)" -fill '#dbe7f5' -annotate "+$(px 21)+$(px 68)" 'Multimedia keyboard companion' \
+        "$WORK/startup_$SCALE.png"
+    if [ "$SCALE" = 100 ]; then
+        bmp16 "$WORK/startup_100.png" "$OUT/STARTUP.bmp"
+    else
+        convert "$WORK/startup_$SCALE.png" -alpha off -depth 8 -type TrueColor "BMP3:$(strip_file STARTUP)"
+        png_copy STARTUP
+    fi
 }
 
 # The about picture: the name on a blue band, the version below. The OK
@@ -577,5 +584,5 @@ jobs_run "${strips[@]}" startup_picture about_picture \
     "ok_button OKD 50x20 '#babdb6-#eeeeec' '#2e3436' 'rectangle 0,0 48,18' +1+1" \
     "ok_button OKF 50x20 '#ffffff-#d3d7cf' '#3465a4' 'rectangle 0,0 48,18 rectangle 1,1 47,17' +0+0"
 for SCALE in 150 200; do
-    jobs_run "${strips[@]}"
+    jobs_run "${strips[@]}" startup_picture
 done

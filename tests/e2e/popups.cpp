@@ -92,6 +92,14 @@ HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeig
     }));
 }
 
+std::vector<std::uint32_t> ExpectedStartupPixels(int dpi) {
+    const int drawn = DrawnScaleFor(150, dpi);
+    const BmpImage& image = Strip("STARTUP_" + std::to_string(drawn) + ".bmp");
+    return ScalePicture(StripPixels{image.width, image.height, image.pixels},
+                        ScaledLength(image.width * 100 / drawn, dpi), ScaledLength(image.height * 100 / drawn, dpi))
+        .pixels;
+}
+
 bool RegionEquals(HWND hwnd, HRGN expected) {
     HRGN actual = ::CreateRectRgn(0, 0, 0, 0);
     const bool equal = ::GetWindowRgn(hwnd, actual) != ERROR && ::EqualRgn(actual, expected);

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight = 3
 // "WEBSTOP") whose frames are frameHeight high at 100 %, taken from the
 // drawing made for that scale or shrunk from the next larger one.
 HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi);
+
+// The start-up picture's pixels on a screen of `dpi` above 100 %: the drawing
+// made for that scale, or the next larger one shrunk.
+std::vector<std::uint32_t> ExpectedStartupPixels(int dpi);
 
 // Whether the window's region equals `expected`.
 bool RegionEquals(HWND hwnd, HRGN expected);
