@@ -75,3 +75,18 @@ Drawing LoadDrawing(LPCSTR bitmap, const std::string& pngName, int height, int d
     }
     return drawing;
 }
+
+framework::OwnedBitmap ScaledPicture(LPCSTR bitmap, const std::string& pngName, int dpi) {
+    // The drawing is chosen as for a picture an inch high; the pictures are
+    // drawn at whole scales, so their own height would choose the same.
+    Drawing drawing = LoadDrawing(bitmap, pngName, kBaseDpi, dpi);
+    if (drawing.pixels.pixels.empty()) {
+        return {};
+    }
+    const int width = ScaledLength(drawing.pixels.width * 100 / drawing.scale, dpi);
+    const int height = ScaledLength(drawing.pixels.height * 100 / drawing.scale, dpi);
+    if (drawing.bitmap && width == drawing.pixels.width && height == drawing.pixels.height) {
+        return std::move(drawing.bitmap);
+    }
+    return BitmapOf(ScalePicture(drawing.pixels, width, height));
+}

@@ -22,5 +22,9 @@ struct Drawing {
 // 100 % bitmap: blurred once scaled, but still the picture.
 Drawing LoadDrawing(LPCSTR bitmap, const std::string& pngName, int height, int dpi);
 
+// A whole picture for a screen of dpi: the resource itself at 100 %, else
+// its size there scaled, shrunk from the drawing for the nearest larger scale.
+framework::OwnedBitmap ScaledPicture(LPCSTR bitmap, const std::string& pngName, int dpi);
+
 // A bitmap of the pixels, drawn as a resource's bitmap is.
 framework::OwnedBitmap BitmapOf(const StripPixels& image);

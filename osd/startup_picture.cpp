@@ -5,14 +5,10 @@
 #include "osd/scaled_drawing.h"
 #include "res/resource.h"
 
-#include <utility>
-
 namespace {
 
 constexpr UINT kHideTimer = 1;
 constexpr UINT kShownMs = 1750;
-// The picture's height at 100 %, as the picture recipe draws it.
-constexpr int kHeight = 150;
 
 }  // namespace
 
@@ -57,24 +53,14 @@ void CStartupPictureWnd::HideStartupPicture() {
 
 BOOL CStartupPictureWnd::Create(framework::CWnd* parent) {
     // At the main screen's scale, so that it keeps its share of the screen.
-    const int dpi = PictureDpi();
-    Drawing drawing = LoadDrawing(MAKEINTRESOURCEA(IDB_STARTUP), "STARTUP", kHeight, dpi);
-    if (drawing.pixels.pixels.empty()) {
-        return FALSE;
-    }
-    const int width = ScaledLength(drawing.pixels.width * 100 / drawing.scale, dpi);
-    const int height = ScaledLength(drawing.pixels.height * 100 / drawing.scale, dpi);
-    if (drawing.bitmap && width == drawing.pixels.width && height == drawing.pixels.height) {
-        m_bitmap = std::move(drawing.bitmap);
-    } else {
-        m_bitmap = BitmapOf(ScalePicture(drawing.pixels, width, height));
-    }
-    if (!m_bitmap) {
+    m_bitmap = ScaledPicture(MAKEINTRESOURCEA(IDB_STARTUP), "STARTUP", PictureDpi());
+    BITMAP info{};
+    if (!m_bitmap || ::GetObjectA(m_bitmap.get(), sizeof info, &info) == 0) {
         return FALSE;
     }
     const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0, width, height,
-                                            parent == nullptr ? nullptr : parent->m_hWnd, nullptr);
+    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0, info.bmWidth,
+                                            info.bmHeight, parent == nullptr ? nullptr : parent->m_hWnd, nullptr);
 }
 
 int CStartupPictureWnd::OnCreate(LPCREATESTRUCTA) {

@@ -284,7 +284,7 @@ E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
         const HWND startup = StartupPicture(keyvane);
         E2E_CHECK(startup != nullptr && TakesSize(startup, ScaledLength(280, scaledDpi), ScaledLength(150, scaledDpi)),
                   "the start-up picture's size" + at);
-        const std::vector<std::uint32_t> sharp = e2e::ExpectedStartupPixels(scaledDpi);
+        const std::vector<std::uint32_t> sharp = e2e::ExpectedPicture("STARTUP", scaledDpi).pixels;
         E2E_CHECK(e2e::WaitFor([&] { return e2e::CaptureScreen(e2e::WindowRect(startup)).pixels == sharp; }, 1000),
                   "the start-up picture is the drawing for its scale" + at);
         E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + at);

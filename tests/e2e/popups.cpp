@@ -92,12 +92,18 @@ HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeig
     }));
 }
 
-std::vector<std::uint32_t> ExpectedStartupPixels(int dpi) {
-    const int drawn = DrawnScaleFor(150, dpi);
-    const BmpImage& image = Strip("STARTUP_" + std::to_string(drawn) + ".bmp");
+StripPixels ExpectedPicture(const std::string& name, int dpi) {
+    const int drawn = DrawnScaleFor(kBaseDpi, dpi);
+    const BmpImage& image = Strip(drawn == 100 ? name + ".bmp" : name + "_" + std::to_string(drawn) + ".bmp");
     return ScalePicture(StripPixels{image.width, image.height, image.pixels},
-                        ScaledLength(image.width * 100 / drawn, dpi), ScaledLength(image.height * 100 / drawn, dpi))
-        .pixels;
+                        ScaledLength(image.width * 100 / drawn, dpi), ScaledLength(image.height * 100 / drawn, dpi));
+}
+
+int ScreenDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
 }
 
 bool RegionEquals(HWND hwnd, HRGN expected) {
