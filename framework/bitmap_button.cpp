@@ -1,20 +1,21 @@
 #include "framework/bitmap_button.h"
 
-#include <string>
 
 namespace framework {
 
-BOOL CBitmapButton::AutoLoad(UINT id, CWnd& parent) {
+BOOL CBitmapButton::AutoLoad(UINT id, CWnd& parent, const PictureLoader& load) {
     if (!SubclassDlgItem(id, parent.m_hWnd)) {
         return FALSE;
     }
     char caption[64] = {};
     ::GetWindowTextA(m_hWnd, caption, sizeof caption);
     const std::string name = caption;
-    m_normal = LoadBitmapResource((name + "U").c_str());
-    m_pressed = LoadBitmapResource((name + "D").c_str());
-    m_focused = LoadBitmapResource((name + "F").c_str());
-    m_disabled = LoadBitmapResource((name + "X").c_str());
+    const PictureLoader picture =
+        load ? load : [](const std::string& resource) { return LoadBitmapResource(resource.c_str()); };
+    m_normal = picture(name + "U");
+    m_pressed = picture(name + "D");
+    m_focused = picture(name + "F");
+    m_disabled = picture(name + "X");
     if (!m_normal) {
         return FALSE;
     }

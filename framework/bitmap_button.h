@@ -5,13 +5,18 @@
 #include "framework/owned_bitmap.h"
 #include "framework/wnd.h"
 
+#include <functional>
+#include <string>
+
 namespace framework {
 
 class CBitmapButton : public CWnd {
 public:
     // Loads the pictures named by the caption followed by "U" (normal, must
-    // exist), "D" (pressed), "F" (focused) and "X" (disabled, skipped when missing).
-    BOOL AutoLoad(UINT id, CWnd& parent);
+    // exist), "D" (pressed), "F" (focused) and "X" (disabled, skipped when
+    // missing), each with load: the bitmap resource of that name unless told.
+    using PictureLoader = std::function<OwnedBitmap(const std::string& name)>;
+    BOOL AutoLoad(UINT id, CWnd& parent, const PictureLoader& load = nullptr);
     void DrawItem(const DRAWITEMSTRUCT& item);
 
 private:

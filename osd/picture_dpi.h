@@ -3,5 +3,11 @@
 // each picture, so that a changed setting shows with the next one.
 #pragma once
 
+#include <windows.h>
+
 // The main screen's dots per inch; 96 where the system gives none.
 int PictureDpi();
+
+// The dots per inch of the screen the window is on, where the system scales
+// each screen on its own; else the main screen's.
+int WindowDpi(HWND window);

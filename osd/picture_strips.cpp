@@ -1,31 +1,13 @@
 #include "osd/picture_strips.h"
 
 #include "osd/frame_mask.h"
-#include "osd/png_resource.h"
+#include "osd/scaled_drawing.h"
 #include "osd/strip_scale.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <utility>
 
 namespace {
-
-// The strip as 32-bit pixels, top row first.
-bool ReadStrip(HBITMAP bitmap, int width, int height, std::vector<std::uint32_t>* pixels) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    pixels->assign(static_cast<size_t>(width) * static_cast<size_t>(height), 0);
-    const HDC screen = ::GetDC(nullptr);
-    const bool read = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels->data(), &info,
-                                  DIB_RGB_COLORS) == height;
-    ::ReleaseDC(nullptr, screen);
-    return read;
-}
 
 // A region made of the mask's kept pixels, one rectangle per run in a row.
 HRGN RegionOfKeptPixels(const FrameMask& mask) {
@@ -70,63 +52,21 @@ std::unique_ptr<PictureStrip> CutStrip(framework::OwnedBitmap bitmap, const Stri
     return strip;
 }
 
-// The bitmap resource and its pixels.
-framework::OwnedBitmap LoadBitmapStrip(const std::string& name, StripPixels* image) {
-    framework::OwnedBitmap bitmap = framework::LoadBitmapResource(name.c_str());
-    if (!bitmap) {
-        return bitmap;
-    }
-    BITMAP info{};
-    ::GetObjectA(bitmap.get(), sizeof info, &info);
-    image->width = info.bmWidth;
-    image->height = info.bmHeight;
-    if (!ReadStrip(bitmap.get(), image->width, image->height, &image->pixels)) {
-        bitmap.reset();
-    }
-    for (std::uint32_t& p : image->pixels) {
-        p &= 0xFFFFFFu;
-    }
-    return bitmap;
-}
-
-// A bitmap of the pixels, which the popup draws as it draws a resource's.
-framework::OwnedBitmap BitmapOf(const StripPixels& image) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = image.width;
-    info.bmiHeader.biHeight = -image.height;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    framework::OwnedBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (bitmap) {
-        std::copy(image.pixels.begin(), image.pixels.end(), static_cast<std::uint32_t*>(bits));
-    }
-    return bitmap;
-}
-
 std::unique_ptr<PictureStrip> LoadStrip(const std::string& name, int frameHeight, int dpi) {
     if (frameHeight <= 0) {
         return nullptr;
     }
-    StripPixels image;
-    int drawn = DrawnScaleFor(frameHeight, dpi);
+    Drawing drawing = LoadDrawing(name.c_str(), name, frameHeight, dpi);
+    if (drawing.pixels.pixels.empty()) {
+        return nullptr;
+    }
     const int targetFrameHeight = ScaledLength(frameHeight, dpi);
-    if (drawn == 100 && targetFrameHeight == frameHeight) {
-        framework::OwnedBitmap bitmap = LoadBitmapStrip(name, &image);
-        return bitmap ? CutStrip(std::move(bitmap), image, frameHeight) : nullptr;
+    if (drawing.bitmap && targetFrameHeight == frameHeight) {
+        return CutStrip(std::move(drawing.bitmap), drawing.pixels, frameHeight);
     }
-    // Without the imaging component the 100 % drawing is scaled, which is
-    // blurred but still shows the key.
-    if (!LoadPngResource(name + "_" + std::to_string(drawn), &image)) {
-        drawn = 100;
-        if (!LoadBitmapStrip(name, &image)) {
-            return nullptr;
-        }
-    }
-    const StripPixels scaled = ScaleStrip(image, frameHeight * drawn / 100,
-                                          ScaledLength(image.width * 100 / drawn, dpi), targetFrameHeight);
+    const StripPixels scaled =
+        ScaleStrip(drawing.pixels, frameHeight * drawing.scale / 100,
+                   ScaledLength(drawing.pixels.width * 100 / drawing.scale, dpi), targetFrameHeight);
     framework::OwnedBitmap bitmap = BitmapOf(scaled);
     return bitmap ? CutStrip(std::move(bitmap), scaled, targetFrameHeight) : nullptr;
 }

@@ -2,7 +2,7 @@
 
 #include "framework/win_app.h"
 #include "osd/picture_dpi.h"
-#include "osd/strip_scale.h"
+#include "osd/scaled_drawing.h"
 #include "res/resource.h"
 
 namespace {
@@ -52,18 +52,15 @@ void CStartupPictureWnd::HideStartupPicture() {
 }
 
 BOOL CStartupPictureWnd::Create(framework::CWnd* parent) {
-    m_bitmap = framework::LoadBitmapResource(MAKEINTRESOURCEA(IDB_STARTUP));
-    if (!m_bitmap) {
+    // At the main screen's scale, so that it keeps its share of the screen.
+    m_bitmap = ScaledPicture(MAKEINTRESOURCEA(IDB_STARTUP), "STARTUP", PictureDpi());
+    BITMAP info{};
+    if (!m_bitmap || ::GetObjectA(m_bitmap.get(), sizeof info, &info) == 0) {
         return FALSE;
     }
-    BITMAP info{};
-    ::GetObjectA(m_bitmap.get(), sizeof info, &info);
-    // At the main screen's scale, so that it keeps its share of the screen.
-    const int dpi = PictureDpi();
     const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0,
-                                            ScaledLength(info.bmWidth, dpi), ScaledLength(info.bmHeight, dpi),
-                                            parent == nullptr ? nullptr : parent->m_hWnd, nullptr);
+    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0, info.bmWidth,
+                                            info.bmHeight, parent == nullptr ? nullptr : parent->m_hWnd, nullptr);
 }
 
 int CStartupPictureWnd::OnCreate(LPCREATESTRUCTA) {
@@ -88,20 +85,7 @@ void CStartupPictureWnd::OnPaint() {
     const HDC dc = ::BeginPaint(m_hWnd, &paint);
     BITMAP info{};
     ::GetObjectA(m_bitmap.get(), sizeof info, &info);
-    RECT client{};
-    ::GetClientRect(m_hWnd, &client);
-    if (client.right == info.bmWidth && client.bottom == info.bmHeight) {
-        framework::DrawBitmap(dc, m_bitmap.get(), info.bmWidth, info.bmHeight);
-    } else {
-        // Averaged, not pixels repeated: the text stays readable.
-        const HDC memory = ::CreateCompatibleDC(dc);
-        const HGDIOBJ previous = ::SelectObject(memory, m_bitmap.get());
-        ::SetStretchBltMode(dc, HALFTONE);
-        ::SetBrushOrgEx(dc, 0, 0, nullptr);
-        ::StretchBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
-        ::SelectObject(memory, previous);
-        ::DeleteDC(memory);
-    }
+    framework::DrawBitmap(dc, m_bitmap.get(), info.bmWidth, info.bmHeight);
     ::EndPaint(m_hWnd, &paint);
 }
 

@@ -1,4 +1,5 @@
-// The start-up picture: bitmap 130 at the main screen's scale, centred on the
+// The start-up picture: bitmap 130 at the main screen's scale (above 100 %
+// from its drawings for larger screens, scaled_drawing.h), centred on the
 // screen for 1750 ms while the main frame is being created. Keys and clicks do
 // not dismiss it; only its timer does. The one instance owns itself and goes
 // with its window.

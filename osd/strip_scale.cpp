@@ -55,7 +55,11 @@ int DrawnScaleFor(int frameHeight, int dpi) {
     return 200;
 }
 
-StripPixels ScaleStrip(const StripPixels& strip, int frameHeight, int targetWidth, int targetFrameHeight) {
+namespace {
+
+// ScaleStrip, and where keyed is false the same averaging with every pixel
+// shown: a picture drawn edge to edge has no key colour.
+StripPixels Resample(const StripPixels& strip, int frameHeight, int targetWidth, int targetFrameHeight, bool keyed) {
     StripPixels scaled;
     if (strip.width <= 0 || frameHeight <= 0 || targetWidth <= 0 || targetFrameHeight <= 0) {
         return scaled;
@@ -78,7 +82,7 @@ StripPixels ScaleStrip(const StripPixels& strip, int frameHeight, int targetWidt
                 for (const Share& y : row) {
                     for (const Share& x : column) {
                         const std::uint32_t p = top[static_cast<std::size_t>(y.source) * strip.width + x.source];
-                        if (p != key) {
+                        if (!keyed || p != key) {
                             const long long weight = y.weight * x.weight;
                             shown += weight;
                             for (int c = 0; c < 3; ++c) {
@@ -94,12 +98,24 @@ StripPixels ScaleStrip(const StripPixels& strip, int frameHeight, int targetWidt
                         colour = colour << 8 | static_cast<std::uint32_t>((2 * sum[c] + shown) / (2 * shown));
                     }
                     // One step off the key in green, which the eye does not tell apart.
-                    colour ^= colour == key ? 0x000100u : 0u;
+                    colour ^= keyed && colour == key ? 0x000100u : 0u;
                 }
                 *out++ = colour;
             }
         }
-        scaled.pixels[static_cast<std::size_t>(frame) * targetFrameHeight * targetWidth] = key;
+        if (keyed) {
+            scaled.pixels[static_cast<std::size_t>(frame) * targetFrameHeight * targetWidth] = key;
+        }
     }
     return scaled;
+}
+
+}  // namespace
+
+StripPixels ScaleStrip(const StripPixels& strip, int frameHeight, int targetWidth, int targetFrameHeight) {
+    return Resample(strip, frameHeight, targetWidth, targetFrameHeight, true);
+}
+
+StripPixels ScalePicture(const StripPixels& picture, int targetWidth, int targetHeight) {
+    return Resample(picture, picture.height, targetWidth, targetHeight, false);
 }

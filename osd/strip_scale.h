@@ -34,3 +34,7 @@ struct StripPixels {
 // pixels there; otherwise it is the key colour, as is every frame's top-left
 // pixel. A shown pixel never comes out as the key colour.
 StripPixels ScaleStrip(const StripPixels& strip, int frameHeight, int targetWidth, int targetFrameHeight);
+
+// The whole picture resampled by area to targetWidth x targetHeight, every
+// pixel the average of what it covers: for a picture without a key colour.
+StripPixels ScalePicture(const StripPixels& picture, int targetWidth, int targetHeight);

@@ -2,14 +2,25 @@
 
 #include "app/tamber_app.h"
 #include "app/tamber_view.h"
+#include "osd/picture_dpi.h"
+#include "osd/scaled_drawing.h"
 #include "res/resource.h"
 
 CAboutDlg::CAboutDlg() : CDialog(IDD_ABOUTBOX) {}
 
 BOOL CAboutDlg::OnInitDialog() {
     CDialog::OnInitDialog();
+    // The pictures at the scale of the box's screen; at 100 % the resources
+    // themselves, which the picture control has already taken.
+    const int dpi = WindowDpi(m_hWnd);
     // The button's pictures are named after its caption: "OKU", "OKD", "OKF".
-    m_btnOK.AutoLoad(IDOK, *this);
+    m_btnOK.AutoLoad(IDOK, *this, [dpi](const std::string& name) { return ScaledPicture(name.c_str(), name, dpi); });
+    m_picture = ScaledPicture(MAKEINTRESOURCEA(IDB_ABOUT), "ABOUT", dpi);
+    if (m_picture && dpi != kBaseDpi) {
+        // The control gives back the template's picture, which is then no one's.
+        ::DeleteObject(reinterpret_cast<HGDIOBJ>(::SendDlgItemMessageA(
+            m_hWnd, IDC_ABOUT_PICTURE, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(m_picture.get()))));
+    }
     FitToPicture();
     return TRUE;
 }
@@ -19,10 +30,9 @@ BOOL CAboutDlg::OnInitDialog() {
 // the picture's size and the button keeps its place on the picture, so the
 // picture is never cut and the button stays on the room left for it.
 void CAboutDlg::FitToPicture() {
-    const framework::OwnedBitmap picture = framework::LoadBitmapResource(MAKEINTRESOURCEA(IDB_ABOUT));
     BITMAP size{};
     RECT client{};
-    if (!picture || ::GetObjectA(picture.get(), sizeof size, &size) == 0 || !::GetClientRect(m_hWnd, &client) ||
+    if (!m_picture || ::GetObjectA(m_picture.get(), sizeof size, &size) == 0 || !::GetClientRect(m_hWnd, &client) ||
         client.right <= 0 || client.bottom <= 0) {
         return;
     }

@@ -3,6 +3,7 @@
 
 #include "framework/bitmap_button.h"
 #include "framework/dialog.h"
+#include "framework/owned_bitmap.h"
 
 class CAboutDlg : public framework::CDialog {
 public:
@@ -15,4 +16,5 @@ private:
     void FitToPicture();
 
     framework::CBitmapButton m_btnOK;
+    framework::OwnedBitmap m_picture;  // the about picture at the box's scale
 };

@@ -466,6 +466,17 @@ bmp16() {
     printf '\0' | dd of="$2" bs=1 seek=30 conv=notrunc status=none
 }
 
+# picture_out NAME PNG: a picture drawn at SCALE, for the program: at 100 % a
+# 16-bit bitmap as it always was, larger kept as the strips are.
+picture_out() {
+    if [ "$SCALE" = 100 ]; then
+        bmp16 "$2" "$OUT/$1.bmp"
+    else
+        convert "$2" -alpha off -depth 8 -type TrueColor "BMP3:$(strip_file "$1")"
+        png_copy "$1"
+    fi
+}
+
 # keyboard_mvg X Y: a drawn keyboard, 248 x 69, with room for a row of media
 # keys along its top.
 keyboard_mvg() {
@@ -491,50 +502,58 @@ keyboard_mvg() {
 # The start-up picture: the name over the keyboard, with the media keys
 # as the theme draws them.
 startup_picture() {
-    local media=() i=0 name
+    local media=() i=0 name file
     for name in status/audio-volume-low status/audio-volume-high actions/media-skip-backward \
                 actions/media-playback-start actions/media-playback-stop actions/media-skip-forward \
                 actions/go-home apps/internet-mail apps/accessories-calculator; do
-        media+=( '(' "$(icon 16 "$name")" ')' -geometry "+$((40 + i * 22))+80" -composite )
+        if [ "$SCALE" = 100 ]; then file=$(icon 16 "$name"); else file=$(svg_icon "$name" "$(px 16)"); fi
+        media+=( '(' "$file" ')' -geometry "+$(px $((40 + i * 22)))+$(px 80)" -composite )
         i=$((i + 1))
     done
-    convert -size 280x150 gradient:'#729fcf-#204a87' \
-        -draw "$(keyboard_mvg 14 76)" "${media[@]}" \
-        -font "$FONT" -pointsize 34 -fill '#1a3a66' -annotate +20+50 Keyvane \
-        -fill white -annotate +18+48 Keyvane \
-        -pointsize 11 -fill '#dbe7f5' -annotate +21+68 'Multimedia keyboard companion' \
-        "$WORK/startup.png"
-    bmp16 "$WORK/startup.png" "$OUT/STARTUP.bmp"
+    convert -size "$(px 280)x$(px 150)" gradient:'#729fcf-#204a87' \
+        -draw "$(scaled "$(keyboard_mvg 14 76)")" "${media[@]}" \
+        -font "$FONT" -pointsize "$(px 34)" -fill '#1a3a66' -annotate "+$(px 20)+$(px 50)" Keyvane \
+        -fill white -annotate "+$(px 18)+$(px 48)" Keyvane \
+        -pointsize "$(px 11)" -fill '#dbe7f5' -annotate "+$(px 21)+$(px 68)" 'Multimedia keyboard companion' \
+        "$WORK/startup_$SCALE.png"
+    picture_out STARTUP "$WORK/startup_$SCALE.png"
 }
 
 # The about picture: the name on a blue band, the version below. The OK
 # button covers about x 226-276, y 53-72, which the picture leaves plain.
 about_picture() {
-    local media=() i=0 name
+    local media=() i=0 name file logo=( "$WORK/app32.png" )
     for name in status/audio-volume-high actions/media-playback-start apps/internet-web-browser \
                 apps/internet-mail apps/accessories-calculator devices/computer; do
-        media+=( '(' "$(icon 22 "$name")" ')' -geometry "+$((18 + i * 30))+114" -composite )
+        if [ "$SCALE" = 100 ]; then file=$(icon 22 "$name"); else file=$(svg_icon "$name" "$(px 22)"); fi
+        media+=( '(' "$file" ')' -geometry "+$(px $((18 + i * 30)))+$(px 114)" -composite )
         i=$((i + 1))
     done
-    convert -size 280x150 gradient:'#ffffff-#d3dfec' \
-        \( -size 280x48 gradient:'#729fcf-#204a87' \) -composite \
-        -fill none -stroke '#204a87' -draw 'rectangle 0,0 279,149' \
-        "$WORK/app32.png" -geometry +14+8 -composite "${media[@]}" \
-        -stroke none -font "$FONT" -pointsize 26 -fill white -annotate +56+35 Keyvane \
-        -pointsize 12 -fill '#204a87' -annotate +18+74 'Version 1.0' \
-        -pointsize 10 -fill '#555753' -annotate +18+98 'Multimedia keyboard companion' \
-        "$WORK/about.png"
-    bmp16 "$WORK/about.png" "$OUT/ABOUT.bmp"
+    [ "$SCALE" = 100 ] || logo=( '(' "$(svg_icon "$KEYBOARD" "$(px 32)")" \
+        "$(svg_icon status/audio-volume-high "$(px 16)")" -geometry "+$(px 16)+0" -composite ')' )
+    convert -size "$(px 280)x$(px 150)" gradient:'#ffffff-#d3dfec' \
+        \( -size "$(px 280)x$(px 48)" gradient:'#729fcf-#204a87' \) -composite \
+        -fill none -stroke '#204a87' -strokewidth "$(px 1)" \
+        -draw "rectangle 0,0 $(( $(px 280) - 1 )),$(( $(px 150) - 1 ))" \
+        "${logo[@]}" -geometry "+$(px 14)+$(px 8)" -composite "${media[@]}" \
+        -stroke none -font "$FONT" -pointsize "$(px 26)" -fill white -annotate "+$(px 56)+$(px 35)" Keyvane \
+        -pointsize "$(px 12)" -fill '#204a87' -annotate "+$(px 18)+$(px 74)" 'Version 1.0' \
+        -pointsize "$(px 10)" -fill '#555753' -annotate "+$(px 18)+$(px 98)" 'Multimedia keyboard companion' \
+        "$WORK/about_$SCALE.png"
+    picture_out ABOUT "$WORK/about_$SCALE.png"
 }
 
 # The OK button: up, down (sunk, the text a pixel lower right) and focused
 # (a blue rim). The button takes the up picture's 49 x 19 and shows the
 # others unscaled, so they are drawn on 49 x 19 too and padded to their size
 # with their rim colour.
-ok_button() { # NAME SIZE GRADIENT RIM RIM_MVG TEXT_OFFSET
-    convert -size 49x19 gradient:"$3" -fill none -stroke "$4" -draw "$5" \
-        -stroke none -font "$FONT" -pointsize 10 -fill '#2e3436' -gravity center -annotate "$6" OK \
-        -background "$4" -gravity NorthWest -extent "$2" -type TrueColor "BMP3:$OUT/$1.bmp"
+ok_button() { # NAME WIDTH HEIGHT GRADIENT RIM RIM_MVG TEXT_OFFSET
+    convert -size "$(px 49)x$(px 19)" gradient:"$4" -fill none -stroke "$5" -strokewidth "$(px 1)" \
+        -draw "$(scaled "$6")" -stroke none -font "$FONT" -pointsize "$(px 10)" -fill '#2e3436' \
+        -gravity center -annotate "+$(px "$7")+$(px "$7")" OK \
+        -background "$5" -gravity NorthWest -extent "$(px "$2")x$(px "$3")" -type TrueColor \
+        "BMP3:$(strip_file "$1")"
+    png_copy "$1"
 }
 
 # ---------------------------------------------------------------- run
@@ -572,10 +591,13 @@ strips=(
 )
 # The larger strips after the 100 % ones, so that two cores are not asked
 # for three sets of jobs at once.
-jobs_run "${strips[@]}" startup_picture about_picture \
-    "ok_button OKU 49x19 '#ffffff-#d3d7cf' '#555753' 'rectangle 0,0 48,18' +0+0" \
-    "ok_button OKD 50x20 '#babdb6-#eeeeec' '#2e3436' 'rectangle 0,0 48,18' +1+1" \
-    "ok_button OKF 50x20 '#ffffff-#d3d7cf' '#3465a4' 'rectangle 0,0 48,18 rectangle 1,1 47,17' +0+0"
+pictures=(
+    startup_picture about_picture
+    "ok_button OKU 49 19 '#ffffff-#d3d7cf' '#555753' 'rectangle 0,0 48,18' 0"
+    "ok_button OKD 50 20 '#babdb6-#eeeeec' '#2e3436' 'rectangle 0,0 48,18' 1"
+    "ok_button OKF 50 20 '#ffffff-#d3d7cf' '#3465a4' 'rectangle 0,0 48,18 rectangle 1,1 47,17' 0"
+)
+jobs_run "${strips[@]}" "${pictures[@]}"
 for SCALE in 150 200; do
-    jobs_run "${strips[@]}"
+    jobs_run "${strips[@]}" "${pictures[@]}"
 done

@@ -264,9 +264,10 @@ E2E_CASE(Pictures, StartupPictureIsCentredAndStaysItsTimeEvenWhenClicked) {
 
 // On a screen of 125 %, 150 % and 200 % the key pictures and the volume strip
 // come at that scale, cut to the frames drawn for it (125 % shrinks the 150 %
-// drawing), and stay on the screen; so does the start-up picture. They stand
-// off the corner by distances scaled too (worked out by hand: round(60 s) for
-// a key picture, round(110 s) for the volume strip). Wine puts the corner
+// drawing), and stay on the screen; so does the start-up picture, made from
+// the drawing for its scale rather than stretched. They stand off the corner
+// by distances scaled too (worked out by hand: round(60 s) for a key picture,
+// round(110 s) for the volume strip). Wine puts the corner
 // below the screen by an amount that depends on the scale (its caption grows
 // with it), so only the leftward distances are read back here.
 E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
@@ -283,6 +284,9 @@ E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
         const HWND startup = StartupPicture(keyvane);
         E2E_CHECK(startup != nullptr && TakesSize(startup, ScaledLength(280, scaledDpi), ScaledLength(150, scaledDpi)),
                   "the start-up picture's size" + at);
+        const std::vector<std::uint32_t> sharp = e2e::ExpectedPicture("STARTUP", scaledDpi).pixels;
+        E2E_CHECK(e2e::WaitFor([&] { return e2e::CaptureScreen(e2e::WindowRect(startup)).pixels == sharp; }, 1000),
+                  "the start-up picture is the drawing for its scale" + at);
         E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + at);
         E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
                   "the start-up picture went" + at);

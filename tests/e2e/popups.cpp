@@ -92,6 +92,20 @@ HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeig
     }));
 }
 
+StripPixels ExpectedPicture(const std::string& name, int dpi) {
+    const int drawn = DrawnScaleFor(kBaseDpi, dpi);
+    const BmpImage& image = Strip(drawn == 100 ? name + ".bmp" : name + "_" + std::to_string(drawn) + ".bmp");
+    return ScalePicture(StripPixels{image.width, image.height, image.pixels},
+                        ScaledLength(image.width * 100 / drawn, dpi), ScaledLength(image.height * 100 / drawn, dpi));
+}
+
+int ScreenDpi() {
+    const HDC screen = ::GetDC(nullptr);
+    const int dpi = ::GetDeviceCaps(screen, LOGPIXELSX);
+    ::ReleaseDC(nullptr, screen);
+    return dpi;
+}
+
 bool RegionEquals(HWND hwnd, HRGN expected) {
     HRGN actual = ::CreateRectRgn(0, 0, 0, 0);
     const bool equal = ::GetWindowRgn(hwnd, actual) != ERROR && ::EqualRgn(actual, expected);

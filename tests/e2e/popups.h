@@ -2,8 +2,11 @@
 // with the frames of the generated picture strips.
 #pragma once
 
+#include "osd/strip_scale.h"
+
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -26,6 +29,14 @@ HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight = 3
 // "WEBSTOP") whose frames are frameHeight high at 100 %, taken from the
 // drawing made for that scale or shrunk from the next larger one.
 HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi);
+
+// A whole picture (e.g. "STARTUP") as a screen of `dpi` should show it: its
+// bitmap at 100 %, else the drawing made for that scale or the next larger
+// one shrunk.
+StripPixels ExpectedPicture(const std::string& name, int dpi);
+
+// The main screen's dots per inch.
+int ScreenDpi();
 
 // Whether the window's region equals `expected`.
 bool RegionEquals(HWND hwnd, HRGN expected);

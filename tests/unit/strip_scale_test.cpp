@@ -88,6 +88,22 @@ INSTANTIATE_TEST_SUITE_P(
         TinyCase{"blend onto the key", {"km", "kn"}, 2, 2, 1, {K, 0xFF01FF}},
         TinyCase{"same size", {"kw", "bw"}, 2, 2, 2, {K, W, B, W}}));
 
+// A picture without a key colour: its top-left colour is a colour like any
+// other, averaged in and kept, also in the top-left pixel.
+TEST(StripScalePictureTest, EveryPixelCounts) {
+    const StripPixels picture = TextStrip({"kw", "bw"});
+    struct {
+        int width, height;
+        std::vector<std::uint32_t> expected;
+    } cases[] = {{2, 2, {K, W, B, W}}, {1, 1, {0xBF80BF}}, {1, 2, {0xFF80FF, 0x808080}}, {2, 1, {0x800080, W}}};
+    for (const auto& c : cases) {
+        const StripPixels scaled = ScalePicture(picture, c.width, c.height);
+        EXPECT_EQ(scaled.width, c.width);
+        EXPECT_EQ(scaled.height, c.height);
+        EXPECT_EQ(scaled.pixels, c.expected) << c.width << " x " << c.height;
+    }
+}
+
 // A black disc on the key colour: every frame size from the drawings made,
 // down and up, keeps the disc black to its edge, without a tint of the key.
 TEST(StripScaleFringeTest, EdgesTakeNoKeyColour) {
