@@ -32,10 +32,14 @@ void CKeyLogWait::Wait() {
         ::Sleep(kPassPeriodMs);
         return;
     }
-    ::Sleep(kShortestPauseMs);
+    // Only a pass that a change woke is held apart from the next: after a
+    // quiet tick the thread waits for the next change at once, so a key the
+    // driver writes just after a tick is not held back by the pause.
+    const DWORD pause = m_bChangeWoke ? kShortestPauseMs : 0;
+    ::Sleep(pause);
+    m_bChangeWoke = ::WaitForSingleObject(m_hChange, kPassPeriodMs - pause) == WAIT_OBJECT_0;
     // Rearmed before the next read, so no change after that read goes unseen.
-    if (::WaitForSingleObject(m_hChange, kPassPeriodMs - kShortestPauseMs) == WAIT_OBJECT_0 &&
-        !::FindNextChangeNotification(m_hChange)) {
+    if (m_bChangeWoke && !::FindNextChangeNotification(m_hChange)) {
         // A notification that cannot be rearmed would stay signalled: poll on the tick alone.
         ::FindCloseChangeNotification(m_hChange);
         m_hChange = INVALID_HANDLE_VALUE;

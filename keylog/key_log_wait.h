@@ -18,4 +18,5 @@ public:
 
 private:
     HANDLE m_hChange;
+    bool m_bChangeWoke = false;  // the last pause ended on a change
 };
