@@ -63,6 +63,7 @@ int CTamberView::OnCreate(LPCREATESTRUCTA) {
         return -1;
     }
     m_bIconActive = FALSE;
+    m_pictures.Start();
     m_trayIcon.Start(m_hWnd, kTrayIconId, kMsgTrayNotify, TrayIcon(IDI_TRAY_NORMAL), TrayIcon(IDI_TRAY_ACTIVE),
                      kTrayTip);
     return 0;
@@ -125,6 +126,7 @@ void CTamberView::OnQuit() {
         ::EndMenu();
     }
     m_trayIcon.Remove(kTrayIconRemovalMs);
+    m_pictures.Stop();
     ReleaseShiftLatch();
     framework::Trace("quit");
     ::PostQuitMessage(0);

@@ -9,7 +9,7 @@
 #include "framework/form_view.h"
 #include "hookwell/keybdhook.h"
 #include "keylog/log_poller.h"
-#include "osd/picture_wnd.h"
+#include "osd/picture_thread.h"
 
 #include <windows.h>
 
@@ -119,8 +119,8 @@ private:
     DWORD m_dwMuteControlID = kNoMixerControl;
     DWORD m_bMute = 0;
     CEndpointVolume m_endpointVolume;
-    // The one picture popup, hidden between pictures.
-    CPictureWnd m_pictureWnd;
+    // The one picture popup, hidden between pictures, on its own thread.
+    CPictureThread m_pictures;
     int m_nPendingLevel = 0;
     // The clipboard's memory-block formats, saved while a text is pasted.
     struct ClipEntry {

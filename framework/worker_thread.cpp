@@ -6,9 +6,9 @@
 
 namespace framework {
 
-bool BeginWorkerThread(WorkerProc proc, void* param) {
+bool BeginWorkerThread(WorkerProc proc, void* param, unsigned* threadId) {
     // _beginthreadex sets up the C runtime for the new thread.
-    const uintptr_t handle = ::_beginthreadex(nullptr, 0, proc, param, 0, nullptr);
+    const uintptr_t handle = ::_beginthreadex(nullptr, 0, proc, param, 0, threadId);
     if (handle == 0) {
         return false;
     }

@@ -6,7 +6,8 @@ namespace framework {
 using WorkerProc = unsigned (*)(void* param);
 
 // The thread runs at once and is never joined: it ends with its function or
-// with the process. Returns whether the thread was created.
-bool BeginWorkerThread(WorkerProc proc, void* param);
+// with the process. Returns whether the thread was created; its identifier
+// goes to `threadId` where one is given.
+bool BeginWorkerThread(WorkerProc proc, void* param, unsigned* threadId = nullptr);
 
 }  // namespace framework

@@ -17,7 +17,7 @@ constexpr PopupPoint kVolumeOffset{110, 30};
 void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::Trace("picture %s %d", name, frameHeight);
     framework::StampStage(framework::Stage::kPictureShowing);
-    m_pictureWnd.PlayKeyPicture(name, frameHeight, kKeyPictureOffset);
+    m_pictures.PlayKeyPicture(name, frameHeight, kKeyPictureOffset);
     framework::StampStage(framework::Stage::kPictureShown);
 }
 
@@ -29,5 +29,5 @@ void CTamberView::RequestVolumeDisplay(int level) {
 
 void CTamberView::ShowVolumeDisplay() {
     ::KillTimer(m_hWnd, kTimerVolumeDisplay);
-    m_pictureWnd.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset);
+    m_pictures.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset);
 }

@@ -59,15 +59,17 @@ BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset) {
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
+BOOL CPictureWnd::CreatePopup() {
+    const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
+    return className != nullptr &&
+           CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
+                    kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
+                    nullptr);
+}
+
 BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset) {
     if (m_hWnd == nullptr) {
-        const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-        if (className == nullptr ||
-            !CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
-                      kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
-                      nullptr)) {
-            return FALSE;
-        }
+        return FALSE;
     }
     // What is up goes at once; the new picture comes on its timer.
     Hide();

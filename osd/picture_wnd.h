@@ -3,8 +3,9 @@
 // the volume level (one frame of the volume strip, up until 800 ms after the
 // last level change). Borderless, topmost, never activated, no taskbar
 // button, and cut to the shape of its frame by the strip's key colour.
-// One window serves every key: made on the first, hidden between pictures,
-// and each strip is cut into frames once (picture_strips.h).
+// One window serves every key: made when the popup's thread starts
+// (picture_thread.h), hidden between pictures, and each strip is cut into
+// frames once (picture_strips.h).
 #pragma once
 
 #include "framework/wnd.h"
@@ -16,6 +17,9 @@
 class CPictureWnd : public framework::CWnd {
 public:
     CPictureWnd() = default;
+
+    // Makes the popup, hidden; the requests below show nothing without it.
+    BOOL CreatePopup();
 
     // Both return the result of arming their first timer (non-zero on success).
     // The popup stands `offset` left of and above the corner of the full-screen
