@@ -8,8 +8,10 @@
 #include "tests/e2e/screen_settings.h"
 
 #include "osd/strip_scale.h"
+#include "res/resource.h"
 
 #include <cmath>
+#include <cstdint>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -30,10 +32,11 @@ struct Route {
     LPARAM lParam;
 };
 
-constexpr Route kRoutes[] = {{"about", nullptr, 100, kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK},
-                             {"keyboard_properties", "Keyboard Properties", 485, WM_COMMAND, 32790, 0},
-                             {"setup", "Setup", 164, WM_COMMAND, 32771, 0},
-                             {"keys_window", "Keys", 187, WM_COMMAND, 32796, 0}};
+constexpr Route kRoutes[] = {
+    {"about", nullptr, IDD_ABOUTBOX, kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK},  // a double click on the tray icon
+    {"keyboard_properties", "Keyboard Properties", IDD_KEYBOARD_PROP, WM_COMMAND, ID_CONFIG, 0},
+    {"setup", "Setup", IDD_SETUP, WM_COMMAND, ID_SETUP, 0},
+    {"keys_window", "Keys", IDD_KEYS, WM_COMMAND, ID_TRAY_KEYS, 0}};
 
 // Skips a name or number of a dialog template (menu, class); past a text.
 const WORD* PastNameOrNumber(const WORD* at) {
@@ -52,18 +55,22 @@ const WORD* PastNameOrNumber(const WORD* at) {
 LOGFONTW ScaledTemplateFont(int templateId) {
     const std::string path = e2e::TestDirectory() + "keyvane.exe";
     const HMODULE module = ::LoadLibraryExA(path.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-    const HRSRC found = ::FindResourceW(module, MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(5));
-    E2E_CHECK(found != nullptr, "keyvane.exe holds dialog " + std::to_string(templateId));
-    const auto* words = static_cast<const WORD*>(::LockResource(::LoadResource(module, found)));
-    const bool extended = words[0] == 1 && words[1] == 0xFFFF;
-    // Past the header, the menu, the class and the title to the size in points.
-    const WORD* at = PastNameOrNumber(PastNameOrNumber(PastNameOrNumber(words + (extended ? 13 : 9))));
+    const HRSRC found = module == nullptr ? nullptr : ::FindResourceA(module, MAKEINTRESOURCEA(templateId), RT_DIALOG);
     LOGFONTW font{};
-    font.lfHeight = -::MulDiv(at[0], kScaledDpi, 72);
-    font.lfWeight = extended ? at[1] : FW_NORMAL;
     font.lfCharSet = DEFAULT_CHARSET;
-    ::lstrcpynW(font.lfFaceName, reinterpret_cast<const wchar_t*>(at + (extended ? 3 : 1)), LF_FACESIZE);
-    ::FreeLibrary(module);
+    if (found != nullptr) {
+        const auto* words = static_cast<const WORD*>(::LockResource(::LoadResource(module, found)));
+        const bool extended = words[0] == 1 && words[1] == 0xFFFF;
+        // Past the header, the menu, the class and the title to the size in points.
+        const WORD* at = PastNameOrNumber(PastNameOrNumber(PastNameOrNumber(words + (extended ? 13 : 9))));
+        font.lfHeight = -::MulDiv(at[0], kScaledDpi, 72);
+        font.lfWeight = extended ? at[1] : FW_NORMAL;
+        ::lstrcpynW(font.lfFaceName, reinterpret_cast<const wchar_t*>(at + (extended ? 3 : 1)), LF_FACESIZE);
+    }
+    if (module != nullptr) {
+        ::FreeLibrary(module);
+    }
+    E2E_CHECK(font.lfFaceName[0] != L'\0', "keyvane.exe holds dialog " + std::to_string(templateId) + " with its font");
     return font;
 }
 
@@ -160,13 +167,39 @@ Room RoomOf(HWND control, LONG width) {
     return {false, 0, 0};
 }
 
+// Measures labels in one font.
+class TextMeasure {
+public:
+    explicit TextMeasure(const LOGFONTW& font)
+        : m_dc(::CreateCompatibleDC(nullptr)),
+          m_font(::CreateFontIndirectW(&font)),
+          m_old(::SelectObject(m_dc, m_font)) {}
+    ~TextMeasure() {
+        ::SelectObject(m_dc, m_old);
+        ::DeleteObject(m_font);
+        ::DeleteDC(m_dc);
+    }
+    TextMeasure(const TextMeasure&) = delete;
+    TextMeasure& operator=(const TextMeasure&) = delete;
+
+    // The size the text takes drawn in at most `width` (on further lines with DT_WORDBREAK).
+    RECT Needed(const std::wstring& text, LONG width, UINT wraps) const {
+        RECT needed{0, 0, width, 0};
+        ::DrawTextW(m_dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | wraps);
+        return needed;
+    }
+
+private:
+    HDC m_dc;
+    HFONT m_font;
+    HGDIOBJ m_old;
+};
+
 // Each control lies within the dialog's client area, and each label, in the
 // dialog's font, fits the room its control gives it.
-void CheckControlsFit(HWND dialog, const LOGFONTW& logFont, const std::string& name) {
+void CheckControlsFit(HWND dialog, const LOGFONTW& font, const std::string& name) {
     const SIZE client = ClientSize(dialog);
-    const HDC dc = ::CreateCompatibleDC(nullptr);
-    const HFONT font = ::CreateFontIndirectW(&logFont);
-    const HGDIOBJ old = ::SelectObject(dc, font);
+    const TextMeasure measure(font);
     for (HWND control = ::GetWindow(dialog, GW_CHILD); control != nullptr;
          control = ::GetWindow(control, GW_HWNDNEXT)) {
         RECT rect = e2e::WindowRect(control);
@@ -180,16 +213,12 @@ void CheckControlsFit(HWND dialog, const LOGFONTW& logFont, const std::string& n
         if (!room.text || text.empty()) {
             continue;
         }
-        RECT needed{0, 0, room.width, 0};
-        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed, DT_CALCRECT | room.wraps);
+        const RECT needed = measure.Needed(text, room.width, room.wraps);
         E2E_CHECK(needed.right <= room.width && needed.bottom <= rect.bottom - rect.top,
                   what + " shows its label whole: it needs " + std::to_string(needed.right) + " x " +
                       std::to_string(needed.bottom) + " pixels, has " + std::to_string(room.width) + " x " +
                       std::to_string(rect.bottom - rect.top));
     }
-    ::SelectObject(dc, old);
-    ::DeleteObject(font);
-    ::DeleteDC(dc);
 }
 
 // The visual style draws a push button's face in a colour of its own, where
