@@ -4,7 +4,7 @@
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
-#include "tests/e2e/registry_fixture.h"
+#include "tests/e2e/screen_settings.h"
 
 #include "osd/strip_scale.h"
 
@@ -87,20 +87,6 @@ bool OnScreen(HWND popup) {
     return rect.left >= 0 && rect.top >= 0 && rect.right <= ::GetSystemMetrics(SM_CXSCREEN) &&
            rect.bottom <= ::GetSystemMetrics(SM_CYSCREEN);
 }
-
-// The screen's scale for a keyvane started while it lasts: Wine gives each
-// program the "LogPixels" setting of the time it starts. Put back after.
-class ScreenScale {
-public:
-    explicit ScreenScale(DWORD dpi) : m_saved(HKEY_CURRENT_USER, kDesktopKey, "LogPixels") {
-        e2e::WriteRawValue(HKEY_CURRENT_USER, kDesktopKey, "LogPixels", REG_DWORD,
-                           std::string(reinterpret_cast<const char*>(&dpi), sizeof dpi));
-    }
-
-private:
-    static constexpr const char* kDesktopKey = "Control Panel\\Desktop";
-    e2e::ValueOverride m_saved;
-};
 
 // A window of the test that is active while keys are pressed.
 class ActiveTestWindow {
@@ -279,7 +265,7 @@ E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
     for (const auto& [dpi, keyOffset, volumeOffset] : scales) {
         const std::string at = " at " + std::to_string(dpi) + " dpi";
         const int scaledDpi = static_cast<int>(dpi);
-        ScreenScale scale(dpi);
+        const e2e::ScreenScale scale(dpi);
         KeyvaneProcess keyvane("winxp");
         const HWND startup = StartupPicture(keyvane);
         E2E_CHECK(startup != nullptr && TakesSize(startup, ScaledLength(280, scaledDpi), ScaledLength(150, scaledDpi)),

@@ -3,7 +3,8 @@
 # private X server, with the build's own Wine prefix (made once per build).
 # Usage: [E2E_LOGPIXELS=144] tests/e2e/run.sh BUILD_DIR [CASE_FILTER ...]
 # E2E_LOGPIXELS runs every program at that many dots per inch (Wine's
-# "LogPixels"); the screenshots of such a run end in the scale, as _150.
+# "LogPixels"); the screenshots of such a run end in the scale, as _150,
+# unless a case named them for a scale of its own (e.g. about_150).
 set -euo pipefail
 build=$(realpath "$1")
 shift
@@ -41,6 +42,7 @@ wineserver -k 2>/dev/null || true
 for shot in "$shots"/*.bmp; do
     [ -e "$shot" ] || continue
     png="${shot%.bmp}$suffix.png"
+    [[ "$shot" =~ _[0-9]+\.bmp$ ]] && png="${shot%.bmp}.png"
     convert "$shot" "$png" && rm "$shot" && echo "screenshot: $png"
 done
 exit "$status"
