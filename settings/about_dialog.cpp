@@ -91,6 +91,9 @@ LRESULT CAboutDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
     // anew first; the pictures, and the box's size, are the box's own.
     const LRESULT result = Default();
     const int newDpi = LOWORD(dpi);
+    if (suggested == 0 || newDpi == 0) {
+        return result;
+    }
     const SIZE before = PictureSize();
     m_btnOK.LoadPictures([newDpi](const std::string& name) { return ScaledPicture(name.c_str(), name, newDpi); });
     TakePictures(newDpi, false);

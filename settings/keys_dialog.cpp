@@ -139,10 +139,13 @@ void CKeysDlg::ShowAtScale(int dpi) {
 LRESULT CKeysDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
     // Where the system scales dialogs, the dialog manager lays out the
     // controls anew, gives them the font for the new scale and takes the
-    // suggested rectangle; the keys' pictures and the columns are the
-    // window's own.
+    // suggested rectangle, which the window then takes again to no effect;
+    // the keys' pictures and the columns are the window's own.
     const LRESULT result = Default();
     const auto* place = reinterpret_cast<const RECT*>(suggested);
+    if (place == nullptr || LOWORD(dpi) == 0) {
+        return result;
+    }
     ::SetWindowPos(m_hWnd, nullptr, place->left, place->top, place->right - place->left, place->bottom - place->top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
     ShowAtScale(LOWORD(dpi));
