@@ -4,9 +4,10 @@
 namespace framework {
 
 BOOL CBitmapButton::AutoLoad(UINT id, CWnd& parent, const PictureLoader& load) {
-    if (!SubclassDlgItem(id, parent.m_hWnd)) {
-        return FALSE;
-    }
+    return SubclassDlgItem(id, parent.m_hWnd) && LoadPictures(load);
+}
+
+BOOL CBitmapButton::LoadPictures(const PictureLoader& load) {
     char caption[64] = {};
     ::GetWindowTextA(m_hWnd, caption, sizeof caption);
     const std::string name = caption;
@@ -22,6 +23,7 @@ BOOL CBitmapButton::AutoLoad(UINT id, CWnd& parent, const PictureLoader& load) {
     BITMAP info{};
     ::GetObjectA(m_normal.get(), sizeof info, &info);
     ::SetWindowPos(m_hWnd, nullptr, 0, 0, info.bmWidth, info.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(m_hWnd, nullptr, FALSE);
     return TRUE;
 }
 

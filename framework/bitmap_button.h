@@ -17,6 +17,8 @@ public:
     // missing), each with load: the bitmap resource of that name unless told.
     using PictureLoader = std::function<OwnedBitmap(const std::string& name)>;
     BOOL AutoLoad(UINT id, CWnd& parent, const PictureLoader& load = nullptr);
+    // Loads the pictures anew, as for a screen of another scale.
+    BOOL LoadPictures(const PictureLoader& load = nullptr);
     void DrawItem(const DRAWITEMSTRUCT& item);
 
 private:

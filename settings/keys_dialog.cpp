@@ -9,6 +9,8 @@
 #include "dispatch/win32_desktop.h"
 #include "framework/diagnostics.h"
 #include "osd/monitor_choice.h"
+#include "osd/picture_dpi.h"
+#include "osd/strip_scale.h"
 #include "res/resource.h"
 #include "settings/browse_program.h"
 #include "settings/key_list_view.h"
@@ -23,7 +25,8 @@
 
 namespace {
 
-// The key's picture stands before its name, whose first letters find the row.
+// The key's picture stands before its name, whose first letters find the row;
+// at 100 %, scaled with the window.
 constexpr int kNameColumnWidth = kKeyPictureSize + 110;
 enum Column { kNameColumn, kWhatColumn };
 
@@ -60,6 +63,7 @@ CKeysDlg::CKeysDlg(CKeyActions& actions, IDesktop& desktop, int osKind)
 const framework::MessageMap& CKeysDlg::ThisMessageMap() {
     static const framework::MessageEntry entries[] = {
         framework::OnMessage<&CKeysDlg::OnNotify>(WM_NOTIFY),
+        framework::OnMessage<&CKeysDlg::OnDpiChanged>(WM_DPICHANGED),
         framework::OnCommand<&CKeysDlg::OnKindClicked>(IDC_KEY_BUILT_IN),
         framework::OnCommand<&CKeysDlg::OnKindClicked>(IDC_KEY_NOTHING),
         framework::OnCommand<&CKeysDlg::OnKindClicked>(IDC_KEY_RUN),
@@ -92,26 +96,60 @@ void CKeysDlg::FillList() {
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_LISTVIEW_CLASSES};
     ::InitCommonControlsEx(&controls);
     ::SendMessageW(m_hList, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
-    // The list view destroys its image list with itself.
-    const HIMAGELIST pictures =
-        ::ImageList_Create(kKeyPictureSize, kKeyPictureSize, ILC_COLOR24 | ILC_MASK, static_cast<int>(KeyNames.size()), 0);
-    ::SendMessageW(m_hList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures));
-    AddColumn(m_hList, kNameColumn, L"Key", kNameColumnWidth);
+    AddColumn(m_hList, kNameColumn, L"Key", 0);
     AddColumn(m_hList, kWhatColumn, L"What it does", 0);
     for (const KeyName& key : KeyNames) {
         const KeyAction& action = m_actions.For(key);
         m_rows.push_back(Row{action.kind, KeyActionField(action), false, action});
         LVITEMW item{};
         std::wstring name = WideFromUtf8(key.name);
-        item.mask = LVIF_IMAGE | LVIF_TEXT;
+        item.mask = LVIF_TEXT;
         item.iItem = static_cast<int>(m_rows.size() - 1);
         item.pszText = name.data();
-        item.iImage = AddFirstFrame(pictures, key.picture);
         ::SendMessageW(m_hList, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item));
         SetCell(m_hList, item.iItem, kWhatColumn, Describe(item.iItem));
     }
-    ::SendMessageW(m_hList, LVM_SETCOLUMNWIDTH, kWhatColumn, LVSCW_AUTOSIZE_USEHEADER);
+    ShowAtScale(WindowDpi(m_hWnd));
     Select(0);
+}
+
+void CKeysDlg::ShowAtScale(int dpi) {
+    const int side = ScaledLength(kKeyPictureSize, dpi);
+    const HIMAGELIST pictures =
+        ::ImageList_Create(side, side, ILC_COLOR24 | ILC_MASK, static_cast<int>(KeyNames.size()), 0);
+    for (size_t row = 0; row < KeyNames.size(); ++row) {
+        LVITEMW item{};
+        item.mask = LVIF_IMAGE;
+        item.iItem = static_cast<int>(row);
+        item.iImage = AddFirstFrame(pictures, KeyNames[row].picture, dpi);
+        ::SendMessageW(m_hList, LVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    // The list view destroys the image list it has with itself, not one it gives back.
+    const auto replaced = reinterpret_cast<HIMAGELIST>(
+        ::SendMessageW(m_hList, LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(pictures)));
+    if (replaced != nullptr) {
+        ::ImageList_Destroy(replaced);
+    }
+    ::SendMessageW(m_hList, LVM_SETCOLUMNWIDTH, kNameColumn, ScaledLength(kNameColumnWidth, dpi));
+    ::SendMessageW(m_hList, LVM_SETCOLUMNWIDTH, kWhatColumn, LVSCW_AUTOSIZE_USEHEADER);
+    // The list view does not draw its rows again for a new image list.
+    ::InvalidateRect(m_hList, nullptr, TRUE);
+}
+
+LRESULT CKeysDlg::OnDpiChanged(WPARAM dpi, LPARAM suggested) {
+    // Where the system scales dialogs, the dialog manager lays out the
+    // controls anew, gives them the font for the new scale and takes the
+    // suggested rectangle, which the window then takes again to no effect;
+    // the keys' pictures and the columns are the window's own.
+    const LRESULT result = Default();
+    const auto* place = reinterpret_cast<const RECT*>(suggested);
+    if (place == nullptr || LOWORD(dpi) == 0) {
+        return result;
+    }
+    ::SetWindowPos(m_hWnd, nullptr, place->left, place->top, place->right - place->left, place->bottom - place->top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+    ShowAtScale(LOWORD(dpi));
+    return result;
 }
 
 void CKeysDlg::FillPictureMonitors() {

@@ -42,6 +42,9 @@ private:
     };
 
     void FillList();
+    // The keys' pictures and the columns' widths for a screen of dpi.
+    void ShowAtScale(int dpi);
+    LRESULT OnDpiChanged(WPARAM dpi, LPARAM suggested);
     void FillPictureMonitors();
     LRESULT OnNotify(WPARAM id, LPARAM header);
     void OnKindClicked(UINT id);

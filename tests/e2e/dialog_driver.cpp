@@ -81,30 +81,55 @@ int ListRows(HWND list) {
     return static_cast<int>(::SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
 }
 
+RemoteMemory::RemoteMemory(HWND window, size_t size) {
+    DWORD pid = 0;
+    ::GetWindowThreadProcessId(window, &pid);
+    m_process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+    if (m_process != nullptr) {
+        m_address = static_cast<char*>(::VirtualAllocEx(m_process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    }
+}
+
+RemoteMemory::~RemoteMemory() {
+    if (m_address != nullptr) {
+        ::VirtualFreeEx(m_process, m_address, 0, MEM_RELEASE);
+    }
+    if (m_process != nullptr) {
+        ::CloseHandle(m_process);
+    }
+}
+
+bool RemoteMemory::Write(const void* data, size_t size, size_t offset) const {
+    return m_address != nullptr && ::WriteProcessMemory(m_process, m_address + offset, data, size, nullptr);
+}
+
+bool RemoteMemory::Read(void* data, size_t size, size_t offset) const {
+    return m_address != nullptr && ::ReadProcessMemory(m_process, m_address + offset, data, size, nullptr);
+}
+
+LRESULT SendDpiChanged(HWND window, int dpi, const RECT& suggested) {
+    const RemoteMemory place(window, sizeof suggested);
+    if (!place || !place.Write(&suggested, sizeof suggested)) {
+        return -1;
+    }
+    return ::SendMessageW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), place.Address());
+}
+
 std::string ListCell(HWND list, int row, int column) {
     constexpr size_t kChars = 512;
-    DWORD pid = 0;
-    ::GetWindowThreadProcessId(list, &pid);
-    const HANDLE process = ::OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-    if (process == nullptr) {
-        return "";
-    }
-    const size_t size = sizeof(LVITEMW) + kChars * sizeof(wchar_t);
-    auto* remote = static_cast<char*>(::VirtualAllocEx(process, nullptr, size, MEM_COMMIT, PAGE_READWRITE));
+    const RemoteMemory remote(list, sizeof(LVITEMW) + kChars * sizeof(wchar_t));
     std::wstring text(kChars, L'\0');
-    if (remote != nullptr) {
+    if (remote) {
         LVITEMW item{};
         item.iSubItem = column;
-        item.pszText = reinterpret_cast<wchar_t*>(remote + sizeof(LVITEMW));
+        item.pszText = reinterpret_cast<wchar_t*>(remote.Address() + sizeof(LVITEMW));
         item.cchTextMax = static_cast<int>(kChars);
-        ::WriteProcessMemory(process, remote, &item, sizeof item, nullptr);
+        remote.Write(&item, sizeof item);
         const auto length = static_cast<size_t>(
-            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(remote)));
-        ::ReadProcessMemory(process, remote + sizeof(LVITEMW), text.data(), kChars * sizeof(wchar_t), nullptr);
+            ::SendMessageW(list, LVM_GETITEMTEXTW, static_cast<WPARAM>(row), remote.Address()));
+        remote.Read(text.data(), kChars * sizeof(wchar_t), sizeof(LVITEMW));
         text.resize(std::min(length, kChars));
-        ::VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     }
-    ::CloseHandle(process);
     const int bytes = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
                                             nullptr, nullptr);
     std::string utf8(static_cast<size_t>(bytes), '\0');

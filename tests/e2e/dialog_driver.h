@@ -54,6 +54,30 @@ private:
 // Types letters, digits, blanks and the signs of the US layout, key by key.
 void TypeKeys(const std::string& text);
 
+// Memory in the process of a window, for a message whose parameter points to
+// something: a message of no marshalled kind reaches another process with the
+// pointer unchanged, so what it points to must lie in that process.
+class RemoteMemory {
+public:
+    RemoteMemory(HWND window, size_t size);
+    ~RemoteMemory();
+    RemoteMemory(const RemoteMemory&) = delete;
+    RemoteMemory& operator=(const RemoteMemory&) = delete;
+
+    explicit operator bool() const { return m_address != nullptr; }
+    LPARAM Address() const { return reinterpret_cast<LPARAM>(m_address); }
+    bool Write(const void* data, size_t size, size_t offset = 0) const;
+    bool Read(void* data, size_t size, size_t offset = 0) const;
+
+private:
+    HANDLE m_process = nullptr;
+    char* m_address = nullptr;
+};
+
+// Tells the window what the system does when it is moved onto a screen of
+// dpi, with the place the system suggests for it there.
+LRESULT SendDpiChanged(HWND window, int dpi, const RECT& suggested);
+
 // A list view of another process: its rows, a cell's text (read through that
 // process's memory, as the list answers with a pointer) and the selected row (-1: none).
 int ListRows(HWND list);

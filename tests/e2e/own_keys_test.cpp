@@ -9,6 +9,8 @@
 #include "tests/e2e/robustness_support.h"
 #include "tests/e2e/test_window.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <map>
 #include <optional>
@@ -69,6 +71,58 @@ constexpr int kWordRow = 20;
 
 HWND KeysList(HWND window) {
     return ::GetDlgItem(window, kKeysList);
+}
+
+// The box of the row's picture on the screen, the row scrolled into view.
+RECT PictureBox(HWND list, int row) {
+    ::SendMessageW(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RECT box{LVIR_ICON, 0, 0, 0};
+    const e2e::RemoteMemory remote(list, sizeof box);
+    remote.Write(&box, sizeof box);
+    ::SendMessageW(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), remote.Address());
+    remote.Read(&box, sizeof box);
+    ::MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&box), 2);
+    return box;
+}
+
+// Whether the row's picture box shows, at some height in it, the first frame
+// of the strip as a screen of dpi shows it: the frame's own pixels, and the
+// list's background where the frame has the key colour.
+bool ShowsFirstFrame(HWND list, int row, const char* strip, int dpi) {
+    const int side = ScaledLength(32, dpi);
+    const StripPixels frames = e2e::ExpectedScaledStrip(strip, 32, dpi);
+    const auto back = static_cast<COLORREF>(::SendMessageW(list, LVM_GETBKCOLOR, 0, 0));
+    const std::uint32_t background = GetRValue(back) << 16 | GetGValue(back) << 8 | GetBValue(back);
+    const BmpImage shown = e2e::CaptureScreen(PictureBox(list, row));
+    const auto showsAt = [&](int top) {
+        for (int y = 0; y < side; ++y) {
+            for (int x = 0; x < side; ++x) {
+                const std::uint32_t want = frames.pixels[static_cast<size_t>(y) * frames.width + x];
+                if ((shown.At(x, top + y) & 0xFFFFFFu) != (want == frames.pixels[0] ? background : want)) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    for (int top = 0; shown.width >= side && top + side <= shown.height; ++top) {
+        if (showsAt(top)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The list at a screen's scale: the keys' pictures (the width of a picture's
+// box is the image list's) and the name column, 142 pixels at 100 %.
+void CheckListAtScale(HWND window, int dpi, const std::string& where) {
+    const HWND list = KeysList(window);
+    const RECT box = PictureBox(list, kPlayRow);
+    E2E_CHECK_EQ(box.right - box.left, ScaledLength(32, dpi), "the keys' pictures' size " + where);
+    E2E_CHECK_EQ(static_cast<int>(::SendMessageW(list, LVM_GETCOLUMNWIDTH, 0, 0)), ScaledLength(142, dpi),
+                 "the name column's width " + where);
+    E2E_CHECK(e2e::WaitPumping([&] { return ShowsFirstFrame(list, kPlayRow, "VCDPLAY", dpi); }, 3000),
+              "play's row shows the first frame of its picture " + where);
 }
 
 std::string SelectedKey(HWND window) {
@@ -295,6 +349,19 @@ E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
     keyvane.Press(0x32);
     E2E_CHECK(e2e::WaitPumping([&] { return SelectedKey(window) == "word"; }, 3000), "Word's row is shown");
     e2e::SaveScreenshot(window, "keys_window");
+    // At 100 % and, run at another "LogPixels", at that scale.
+    const int dpi = e2e::ScreenDpi();
+    CheckListAtScale(window, dpi, "at the screen's scale");
+    // Moved onto a screen of another scale, the window takes the place the
+    // system suggests and shows the list at that scale.
+    const int moved = dpi == 144 ? 192 : 144;
+    RECT suggested = e2e::WindowRect(window);
+    suggested.right = suggested.left + ::MulDiv(suggested.right - suggested.left, moved, dpi);
+    suggested.bottom = suggested.top + ::MulDiv(suggested.bottom - suggested.top, moved, dpi);
+    e2e::SendDpiChanged(window, moved, suggested);
+    const RECT place = e2e::WindowRect(window);
+    E2E_CHECK(::EqualRect(&place, &suggested), "the window takes the suggested place");
+    CheckListAtScale(window, moved, "at " + std::to_string(moved) + " dpi");
 
     // A second request brings the one window forward from behind another program's.
     e2e::TestEditWindow other;

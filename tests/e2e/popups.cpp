@@ -80,13 +80,16 @@ HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight) {
                                    [&](int x, int y) { return strip.At(x, y); }));
 }
 
-HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi) {
+StripPixels ExpectedScaledStrip(const std::string& name, int frameHeight, int dpi) {
     const int drawn = DrawnScaleFor(frameHeight, dpi);
     const BmpImage& image = Strip(drawn == 100 ? name + ".bmp" : name + "_" + std::to_string(drawn) + ".bmp");
+    return ScaleStrip(StripPixels{image.width, image.height, image.pixels}, frameHeight * drawn / 100,
+                      ScaledLength(image.width * 100 / drawn, dpi), ScaledLength(frameHeight, dpi));
+}
+
+HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi) {
     const int target = ScaledLength(frameHeight, dpi);
-    const StripPixels scaled = ScaleStrip(StripPixels{image.width, image.height, image.pixels},
-                                          frameHeight * drawn / 100, ScaledLength(image.width * 100 / drawn, dpi),
-                                          target);
+    const StripPixels scaled = ExpectedScaledStrip(name, frameHeight, dpi);
     return RegionOf(BuildFrameMask(scaled.width, scaled.height, frame * target, target, [&](int x, int y) {
         return scaled.pixels[static_cast<size_t>(y) * static_cast<size_t>(scaled.width) + static_cast<size_t>(x)];
     }));

@@ -29,6 +29,9 @@ HRGN ExpectedFrameRegion(const std::string& file, int frame, int frameHeight = 3
 // "WEBSTOP") whose frames are frameHeight high at 100 %, taken from the
 // drawing made for that scale or shrunk from the next larger one.
 HRGN ExpectedScaledFrameRegion(const std::string& name, int frame, int frameHeight, int dpi);
+// The whole strip so, its frames one under the other, the key colour where
+// nothing shows.
+StripPixels ExpectedScaledStrip(const std::string& name, int frameHeight, int dpi);
 
 // A whole picture (e.g. "STARTUP") as a screen of `dpi` should show it: its
 // bitmap at 100 %, else the drawing made for that scale or the next larger
