@@ -25,10 +25,14 @@ struct Startup {
 };
 
 void Handle(CPictureWnd& popup, const MSG& message) {
+    // Only our own requests carry one; any other message to the thread is left alone.
+    if (message.message != kMsgPlayKeyPicture && message.message != kMsgShowVolumeLevel) {
+        return;
+    }
     const std::unique_ptr<Request> request(reinterpret_cast<Request*>(message.lParam));
     if (message.message == kMsgPlayKeyPicture) {
         popup.PlayKeyPicture(request->name.c_str(), request->frameHeight, request->offset);
-    } else if (message.message == kMsgShowVolumeLevel) {
+    } else {
         popup.ShowVolumeLevel(request->level, request->offset);
     }
 }

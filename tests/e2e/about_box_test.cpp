@@ -12,8 +12,6 @@ using e2e::KeyvaneProcess;
 namespace {
 
 constexpr UINT kAppAbout = 57664;
-constexpr UINT kTrayNotify = WM_USER + 100;
-constexpr UINT kTrayIcon = 128;
 
 // Whether the screen shows the picture, at the scale of dpi, over rect
 // (screen coordinates) from its row `top` on, each channel within
@@ -85,7 +83,7 @@ E2E_CASE(AboutBox, EveryRouteShowsTheCaptionlessPictureWithItsFocusedButton) {
         LPARAM lParam;
         BYTE closingKey;
     } routes[] = {{"the about command of the main window", keyvane.Frame(), WM_COMMAND, kAppAbout, 0, VK_RETURN},
-                  {"a double click on the tray icon", keyvane.View(), kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK,
+                  {"a double click on the tray icon", keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_LBUTTONDBLCLK,
                    VK_ESCAPE}};
     // At 100 % and, run at another "LogPixels", at that scale.
     const int dpi = e2e::ScreenDpi();

@@ -4,6 +4,7 @@
 #include "tests/e2e/dialog_driver.h"
 #include "tests/e2e/dispatch_fixture.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
 #include "tests/e2e/screen_settings.h"
 
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr UINT kTrayNotify = WM_USER + 100;
-constexpr UINT kTrayIcon = 128;
 constexpr int kScaledDpi = 144;
 
 // A dialog, its template and the way a user opens it.
@@ -33,7 +32,7 @@ struct Route {
 };
 
 constexpr Route kRoutes[] = {
-    {"about", nullptr, IDD_ABOUTBOX, kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK},  // a double click on the tray icon
+    {"about", nullptr, IDD_ABOUTBOX, e2e::kTrayNotify, e2e::kTrayIcon, WM_LBUTTONDBLCLK},  // a double click on the tray icon
     {"keyboard_properties", "Keyboard Properties", IDD_KEYBOARD_PROP, WM_COMMAND, ID_CONFIG, 0},
     {"setup", "Setup", IDD_SETUP, WM_COMMAND, ID_SETUP, 0},
     {"keys_window", "Keys", IDD_KEYS, WM_COMMAND, ID_TRAY_KEYS, 0}};

@@ -10,6 +10,11 @@
 
 namespace e2e {
 
+// The tray icon's callback message to the view and the icon's id: what the
+// notification area sends when the icon is clicked.
+constexpr UINT kTrayNotify = WM_USER + 100;
+constexpr UINT kTrayIcon = 128;
+
 // Starts a program (in `folder`, or in this one) and waits for it; its exit
 // code. A program that does not end in time is ended, and the wait fails.
 DWORD RunAndWait(std::string commandLine, unsigned timeoutMs = 60000, const char* folder = nullptr);

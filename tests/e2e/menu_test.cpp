@@ -20,8 +20,6 @@ using e2e::Press;
 
 namespace {
 
-constexpr UINT kTrayNotify = WM_USER + 100;
-constexpr UINT kTrayIcon = 128;
 constexpr UINT kUserMenuTimer = 4;
 constexpr UINT kCompanyName = 32779;
 constexpr UINT kUserMenuExit = 32791;
@@ -114,14 +112,14 @@ E2E_CASE(Menus, ResourcesHoldBothMenusInOrder) {
 E2E_CASE(Menus, RightClickOpensAboutFirstAndQuitLast) {
     KeyvaneProcess& keyvane = Running();
     size_t from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_RBUTTONUP);
     E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), "the tray menu opened");
     Press(VK_DOWN);
     Press(VK_RETURN);
     E2E_CHECK(MenuCloses(keyvane), "the menu closed");
     E2E_CHECK(AboutBoxShownAndClosed(keyvane), "the first item is About...");
     from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_RBUTTONUP);
     E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), "the tray menu opened again");
     Press(VK_UP);
     Press(VK_RETURN);
@@ -131,9 +129,9 @@ E2E_CASE(Menus, RightClickOpensAboutFirstAndQuitLast) {
 E2E_CASE(Menus, OtherIconsAndMessagesOpenNothing) {
     KeyvaneProcess& keyvane = Running();
     const size_t from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon + 1, WM_RBUTTONUP);
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_MOUSEMOVE);
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONDOWN);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon + 1, WM_RBUTTONUP);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_MOUSEMOVE);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_RBUTTONDOWN);
     E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
     E2E_CHECK(OpenMenu(keyvane) == nullptr, "no menu is open");
     E2E_CHECK(keyvane.WaitForLine(from, "menu", 0) < 0, "no menu was opened");
@@ -142,7 +140,7 @@ E2E_CASE(Menus, OtherIconsAndMessagesOpenNothing) {
 E2E_CASE(Menus, DoubleClickRunsAbout) {
     KeyvaneProcess& keyvane = Running();
     const size_t from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_LBUTTONDBLCLK);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_LBUTTONDBLCLK);
     E2E_CHECK(AboutBoxShownAndClosed(keyvane), "About... ran");
     E2E_CHECK(keyvane.WaitForLine(from, "menu", 0) < 0, "no menu was opened");
 }
@@ -178,7 +176,7 @@ E2E_CASE(Menus, RequestAfterTheTrayMenuOpensTheUserMenu) {
         const std::string name = std::string(c.name) + ": ";
         KeyvaneProcess& keyvane = Running();
         size_t from = keyvane.Mark();
-        ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+        ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_RBUTTONUP);
         E2E_CHECK(MenuOpens(keyvane, from, "keyvane: tray menu"), name + "the tray menu opened");
         if (c.about) {
             Press(VK_DOWN);
@@ -306,7 +304,7 @@ E2E_CASE(Menus, QuitWhileAMenuIsOpenEndsWithinASecond) {
         WPARAM wParam;
         LPARAM lParam;
         const char* line;
-    } cases[] = {{"tray menu", kTrayNotify, kTrayIcon, WM_RBUTTONUP, "keyvane: tray menu"},
+    } cases[] = {{"tray menu", e2e::kTrayNotify, e2e::kTrayIcon, WM_RBUTTONUP, "keyvane: tray menu"},
                  {"user menu", WM_TIMER, kUserMenuTimer, 0, "keyvane: user menu"}};
     for (const auto& c : cases) {
         const std::string name = std::string(c.name) + ": ";

@@ -4,6 +4,7 @@
 #include "tests/e2e/dispatch_fixture.h"
 #include "tests/e2e/dispatch_test_window.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
 #include "tests/e2e/registry_fixture.h"
 #include "tests/e2e/robustness_support.h"
@@ -56,8 +57,6 @@ bool Stored(const e2e::ScratchKey& keys, const char* name, const std::string& ac
 }
 
 // The Keys window: the tray menu's command, its list and editor.
-constexpr UINT kTrayNotify = WM_USER + 100;
-constexpr UINT kTrayIcon = 128;
 constexpr UINT kKeysCommand = 32796;
 constexpr int kKeysList = 1060;
 constexpr int kKeyField = 1066;
@@ -153,7 +152,7 @@ HWND OpenKeysWindow(const e2e::KeyvaneProcess& keyvane) {
 
 HWND OpenTrayMenu(const e2e::KeyvaneProcess& keyvane) {
     const size_t from = keyvane.Mark();
-    ::PostMessageA(keyvane.View(), kTrayNotify, kTrayIcon, WM_RBUTTONUP);
+    ::PostMessageA(keyvane.View(), e2e::kTrayNotify, e2e::kTrayIcon, WM_RBUTTONUP);
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: tray menu") >= 0 &&
                   e2e::WaitPumping([&] { return e2e::OpenMenu(keyvane) != nullptr; }, 3000),
               "the tray menu opened");
