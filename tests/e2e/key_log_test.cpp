@@ -1,10 +1,13 @@
 // The key log road: write_key_log.exe keeps c:\ostrel.log as the keyboard's
 // filter driver does, and the running program dispatches the keys it writes.
+#include "tests/e2e/driver_scene.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keys_after_start.h"
 #include "tests/e2e/keyvane_process.h"
+#include "tests/e2e/registry_fixture.h"
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -115,15 +118,30 @@ E2E_CASE(KeyLog, KeysInTheFirstSecondsAfterStartActAtOnce) {
     for (double at = 500; at <= 5000; at += 250) {
         moments.push_back(at);
     }
-    const std::vector<double> latencies = e2e::KeyLatenciesAfterStart(moments);
-    std::string slow;
-    for (size_t i = 0; i < latencies.size(); ++i) {
-        if (latencies[i] > kBoundMs) {
-            char text[64];
-            std::snprintf(text, sizeof text, "%.0f ms at %.0f ms; ", latencies[i], moments[i]);
-            slow += text;
+    // Without the keyboard; and with the keyboard attached but without its
+    // filter driver and no package to install it with (a setup without the
+    // driver), the key log's header elsewhere in the ring.
+    for (const bool unfiltered : {false, true}) {
+        const std::string scene = unfiltered ? "keyboard without its filter: " : "no keyboard: ";
+        std::optional<e2e::ScratchKey> keyboard;
+        std::optional<e2e::InstallerRemoved> noInstaller;
+        if (unfiltered) {
+            keyboard.emplace(HKEY_LOCAL_MACHINE, "SYSTEM\\CurrentControlSet\\Enum\\USB\\VID_04D9&PID_0022");
+            keyboard->CreateSubkey("INST_M");
+            e2e::WriteRawValue(HKEY_LOCAL_MACHINE, keyboard->Path() + "\\INST_M", "ConfigFlags", REG_DWORD,
+                               std::string(4, '\0'));
+            noInstaller.emplace();
         }
+        const std::vector<double> latencies = e2e::KeyLatenciesAfterStart(moments, unfiltered ? 5 : 19);
+        std::string slow;
+        for (size_t i = 0; i < latencies.size(); ++i) {
+            if (latencies[i] > kBoundMs) {
+                char text[64];
+                std::snprintf(text, sizeof text, "%.0f ms at %.0f ms; ", latencies[i], moments[i]);
+                slow += text;
+            }
+        }
+        E2E_CHECK(slow.empty(), scene + "every key acted within " + std::to_string(static_cast<int>(kBoundMs)) +
+                                    " ms of its write, slow: " + slow);
     }
-    E2E_CHECK(slow.empty(), "every key acted within " + std::to_string(static_cast<int>(kBoundMs)) +
-                                " ms of its write, slow: " + slow);
 }

@@ -20,9 +20,9 @@ constexpr char kSynchronised[] = "keyvane: key log synchronised at slot ";
 
 }  // namespace
 
-std::vector<double> KeyLatenciesAfterStart(const std::vector<double>& afterStartMs, unsigned waitMs) {
+std::vector<double> KeyLatenciesAfterStart(const std::vector<double>& afterStartMs, int headerSlot, unsigned waitMs) {
     CKeyLogFile keyLog(kKeyLog);
-    E2E_CHECK(keyLog.Create(19), "a fresh key log");
+    E2E_CHECK(keyLog.Create(headerSlot), "a fresh key log");
     const double started = NowMs();
     KeyvaneProcess keyvane("winxp");
     E2E_CHECK(keyvane.WaitForLine(0, kSynchronised, 15000) >= 0, "the poll thread found the key log");

@@ -9,12 +9,14 @@
 
 namespace e2e {
 
-// Starts keyvane.exe (Windows XP) and writes a key at each of `afterStartMs`
+// Starts keyvane.exe (Windows XP) on a key log whose header names
+// `headerSlot`, and writes a key at each of `afterStartMs`
 // (ascending, counted from just before CreateProcess), one key at a time. A
 // moment before the poll thread has taken its place in the ring counts as that
 // moment: a key written earlier would be one already in the key log, which the
 // program rightly ignores. Returns for each key its write-to-dispatch time in
 // ms; a key not dispatched within `waitMs` fails the case.
-std::vector<double> KeyLatenciesAfterStart(const std::vector<double>& afterStartMs, unsigned waitMs = 3000);
+std::vector<double> KeyLatenciesAfterStart(const std::vector<double>& afterStartMs, int headerSlot = 19,
+                                           unsigned waitMs = 3000);
 
 }  // namespace e2e

@@ -112,8 +112,10 @@ KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program, 
     // Only one instance runs at a time: a second start would end at once.
     Shared().process.reset();
     Monitor();
-    SetWindowsVersion(program, windowsVersion);
-    std::string commandLine = "\"" + TestDirectory() + program + "\"";
+    // A program named by its full path runs from there, as an installed copy does.
+    const char* name = std::strrchr(program, '\\');
+    SetWindowsVersion(name == nullptr ? program : name + 1, windowsVersion);
+    std::string commandLine = "\"" + (name == nullptr ? TestDirectory() : std::string()) + program + "\"";
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     m_firstLine = Monitor().Count();

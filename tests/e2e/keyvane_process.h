@@ -27,7 +27,8 @@ void SetWindowsVersion(const char* exeName, const char* version);
 
 class KeyvaneProcess {
 public:
-    // `program` is a build of keyvane.exe in the test program's folder;
+    // `program` is a build of keyvane.exe in the test program's folder, or
+    // the full path of a copy;
     // `suspended` leaves its first thread waiting for Resume.
     explicit KeyvaneProcess(const char* windowsVersion = "winxp", const char* program = "keyvane.exe",
                             bool suspended = false);
