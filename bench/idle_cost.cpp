@@ -1,14 +1,17 @@
 // What keyvane.exe costs while no key is pressed, beside the floor that any
-// tray program costs (tray_floor.exe: an icon and a message loop), both
-// started together and measured over the same 60 s: CPU time (user and
-// kernel), peak working set and, under Wine, the memory of each program's
-// Linux process (its private pages and all it holds resident), on a machine with the keyboard (its device
-// instances in the registry, which the poll thread's driver check reads, and
-// the key log in place) and without it. Under Wine a share
-// of each program's work (registry, messages, waits) is done by wineserver,
-// which no Windows figure of the program counts: its CPU time is measured
-// over windows with keyvane.exe and the floor idle together and with the
-// floor alone.
+// tray program that reads the key log costs (tray_floor.exe: an icon, a
+// message loop and the key log read every 200 ms), both started together and
+// measured over the same 60 s: CPU time (user and kernel), peak working set
+// and, under Wine, the memory of each program's Linux process (its private
+// pages and all it holds resident). Four machines: without the keyboard; with
+// the keyboard and its filter driver (its device instances in the registry,
+// which the poll thread's driver check reads); and with the keyboard without
+// its filter, once with no driver package beside the program (a "Driver"
+// folder without the installer) and once with one whose install does not
+// take (the user cancelled its wizard). Under Wine a share of each program's
+// work (registry, messages, waits) is done by wineserver, which no Windows
+// figure of the program counts: its CPU time is measured over windows with
+// keyvane.exe and the floor idle together and with the floor alone.
 #include "bench/figures.h"
 #include "bench/keyvane_runs.h"
 #include "bench/process_usage.h"
@@ -62,17 +65,19 @@ private:
     PROCESS_INFORMATION m_process{};
 };
 
-// The keyboard as Windows keeps it once its filter driver is installed: two
-// configured device instances whose first lower filter is UsbSnoop, which the
-// driver check reads and leaves alone.
+// The keyboard as Windows keeps it: two configured device instances, whose
+// first lower filter is UsbSnoop once its filter driver is installed.
 class KeyboardPresent {
 public:
-    KeyboardPresent() : m_keyboard(HKEY_LOCAL_MACHINE, kKeyboardKey) {
+    explicit KeyboardPresent(bool filtered) : m_keyboard(HKEY_LOCAL_MACHINE, kKeyboardKey) {
         const DWORD configured = 0;
         for (const char* instance : {"6&1a2b3c4d&0&1", "6&1a2b3c4d&0&2"}) {
             m_keyboard.CreateSubkey(instance);
             const std::string path = m_keyboard.Path() + "\\" + instance;
-            e2e::WriteRawValue(HKEY_LOCAL_MACHINE, path, "LowerFilters", REG_MULTI_SZ, std::string("UsbSnoop\0\0", 10));
+            if (filtered) {
+                e2e::WriteRawValue(HKEY_LOCAL_MACHINE, path, "LowerFilters", REG_MULTI_SZ,
+                                   std::string("UsbSnoop\0\0", 10));
+            }
             e2e::WriteRawValue(HKEY_LOCAL_MACHINE, path, "ConfigFlags", REG_DWORD,
                                std::string(reinterpret_cast<const char*>(&configured), sizeof configured));
         }
@@ -80,6 +85,47 @@ public:
 
 private:
     e2e::ScratchKey m_keyboard;
+};
+
+// The stand-in installer bench/run.sh puts into the "Driver" folder beside
+// the program: away, or there and cancelling its wizard, while this lives.
+class DriverPackage {
+public:
+    explicit DriverPackage(bool present) : m_present(present) {
+        if (present) {
+            ::CloseHandle(::CreateFileA(Path("dpinst_cancels").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+        } else if (!::MoveFileA(Path("DPInst.exe").c_str(), Path("DPInst.away").c_str())) {
+            throw e2e::Failure("no Driver\\DPInst.exe beside the benchmark (bench/run.sh puts it there)");
+        }
+    }
+    ~DriverPackage() {
+        if (m_present) {
+            ::DeleteFileA(Path("dpinst_cancels").c_str());
+        } else {
+            ::MoveFileA(Path("DPInst.away").c_str(), Path("DPInst.exe").c_str());
+        }
+    }
+    DriverPackage(const DriverPackage&) = delete;
+    DriverPackage& operator=(const DriverPackage&) = delete;
+
+    // Waits until the program's attempt with the installer has come and gone.
+    static bool WaitAttemptEnded(size_t from) {
+        return e2e::WaitFor(
+            [&] {
+                for (const e2e::DebugLine& line : e2e::Monitor().Lines(from)) {
+                    if (line.text.rfind("DPInst.exe ended: ", 0) == 0 && line.text.find("/f") != std::string::npos) {
+                        return true;
+                    }
+                }
+                return false;
+            },
+            30000);
+    }
+
+private:
+    static std::string Path(const char* name) { return e2e::TestDirectory() + "Driver\\" + name; }
+    bool m_present;
 };
 
 struct Spent {
@@ -182,23 +228,44 @@ E2E_CASE(Bench, IdleCost) {
     const std::vector<DWORD> both = {keyvane.Pid(), floor->Pid()};
 
     const IdleWindow withoutKeyboard = Idle(both);
-    std::optional<KeyboardPresent> keyboard(std::in_place);
+    std::optional<KeyboardPresent> keyboard(std::in_place, true);
     const IdleWindow withKeyboard = Idle(both);
     // Read while both programs still idle, at the end of the same window.
     const std::string folder = e2e::TestDirectory();
     const std::optional<bench::LinuxMemory> keyvaneMemory = bench::LinuxMemoryOf(folder + "keyvane.exe");
     const std::optional<bench::LinuxMemory> floorMemory = bench::LinuxMemoryOf(folder + "tray_floor.exe");
+    keyboard.reset();
+    IdleWindow unfilteredWithoutPackage;
+    {
+        const DriverPackage away(false);
+        keyboard.emplace(false);
+        unfilteredWithoutPackage = Idle(both);
+        keyboard.reset();
+    }
+    IdleWindow unfilteredWithPackage;
+    {
+        const DriverPackage cancelling(true);
+        const size_t from = e2e::Monitor().Count();
+        keyboard.emplace(false);
+        // The attempt itself is no idle time: measured once it is over.
+        E2E_CHECK(DriverPackage::WaitAttemptEnded(from), "the program tried the package");
+        unfilteredWithPackage = Idle(both);
+        keyboard.reset();
+    }
     bench::Quit(keyvane);
     const IdleWindow floorAlone = Idle({floor->Pid()});
-    keyboard.reset();
     floor.reset();
     ::DeleteFileA(kKeyLog);
 
-    PrintCpu("keyboard present", withKeyboard);
-    PrintMemory("peak working set, keyboard present", withKeyboard.processes[0].peakWorkingSet,
+    PrintCpu("keyboard filtered", withKeyboard);
+    PrintMemory("peak working set, keyboard filtered", withKeyboard.processes[0].peakWorkingSet,
                 withKeyboard.processes[1].peakWorkingSet);
-    PrintLinuxMemory("keyboard present", keyvaneMemory, floorMemory);
-    PrintWineserver("keyboard present", withKeyboard, floorAlone);
+    PrintLinuxMemory("keyboard filtered", keyvaneMemory, floorMemory);
+    PrintWineserver("keyboard filtered", withKeyboard, floorAlone);
     PrintCpu("no keyboard", withoutKeyboard);
     PrintWineserver("no keyboard", withoutKeyboard, floorAlone);
+    PrintCpu("keyboard without its filter, no driver package", unfilteredWithoutPackage);
+    PrintWineserver("keyboard without its filter, no driver package", unfilteredWithoutPackage, floorAlone);
+    PrintCpu("keyboard without its filter, a package that did not take", unfilteredWithPackage);
+    PrintWineserver("keyboard without its filter, a package that did not take", unfilteredWithPackage, floorAlone);
 }

@@ -21,6 +21,9 @@ bench_dir="$repo_root/build/bench"
 mkdir -p "$bench_dir"
 cp build/windows/keyvane.exe build/windows/keyvane_bench.exe build/windows/tray_floor.exe "$bench_dir/"
 cp build/bench-no-wakeup/keyvane.exe "$bench_dir/keyvane_no_wakeup.exe"
+# The idle benchmark's driver package: the stand-in installer, away or cancelling its wizard.
+mkdir -p "$bench_dir/Driver"
+cp build/windows/install_stubs/DPInst.exe "$bench_dir/Driver/DPInst.exe"
 
 source scripts/wine_env.sh "$repo_root/build/windows" bench
 wine_prefix_ready

@@ -1,5 +1,6 @@
-// The floor of the idle benchmark: the least a tray program does, one hidden
-// window with one notification-area icon and a message loop. It says on the
+// The floor of the idle benchmark: the least a tray program that reads the
+// key log does, one hidden window with one notification-area icon and a
+// message loop, and the key log opened, read and closed every 200 ms. It says on the
 // diagnostics channel when its icon is there, and ends, taking the icon
 // along, when its thread is sent WM_QUIT.
 #include <windows.h>
@@ -10,6 +11,18 @@
 namespace {
 
 constexpr char kWindowClass[] = "KeyvaneTrayFloor";
+constexpr UINT kPollPeriodMs = 200;
+
+void ReadKeyLog() {
+    const HANDLE file = ::CreateFileA("c:\\ostrel.log", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        char text[200];
+        DWORD read = 0;
+        ::ReadFile(file, text, sizeof text, &read, nullptr);
+        ::CloseHandle(file);
+    }
+}
 
 }  // namespace
 
@@ -37,8 +50,12 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     std::strcpy(icon.szTip, "tray floor");
     ::OutputDebugStringA(::Shell_NotifyIconA(NIM_ADD, &icon) ? "tray floor: tray icon added\n"
                                                              : "tray floor: tray icon not added\n");
+    ::SetTimer(window, 1, kPollPeriodMs, nullptr);
     MSG message;
     while (::GetMessageA(&message, nullptr, 0, 0) > 0) {
+        if (message.message == WM_TIMER) {
+            ReadKeyLog();
+        }
         ::TranslateMessage(&message);
         ::DispatchMessageA(&message);
     }

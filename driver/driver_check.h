@@ -49,6 +49,8 @@ public:
 // Reinstalls the package for each instance that lacks the filter driver,
 // unless it was tried for that instance lately, the installer is missing or
 // an installer dialog is already open (the next pass tries again). True when
-// no instance looked at lacks the filter driver: until the keyboard's keys
-// change, another pass would find the same and do nothing.
+// another pass would find the same and do nothing until the keyboard's keys
+// or the program's driver package change, or an attempt's pause runs out;
+// false only while an installer dialog holds an instance back, as nothing
+// tells when the dialog closes.
 bool RunDriverCheck(CKeyboardDevices& devices, CReinstallHoldBack& holdBack);

@@ -2,6 +2,7 @@
 
 #include "driver/driver_check.h"
 #include "driver/driver_package.h"
+#include "driver/folder_watch_win32.h"
 #include "driver/installer_window_win32.h"
 #include "driver/paced_driver_check.h"
 #include "driver/program_directory.h"
@@ -90,10 +91,13 @@ bool CheckKeyboardDriver() {
     static CRegistryKeyWatch keyboardKeys(HKEY_LOCAL_MACHINE, kKeyboardKey);
     // The program's folder does not change while it runs. Without one to find
     // the package in there is nothing the check could do.
-    static const std::optional<DriverPackage> package = DriverPackageIn(GetProgramDirectory());
+    static const std::string folder = GetProgramDirectory();
+    static const std::optional<DriverPackage> package = DriverPackageIn(folder);
+    // The package's "Driver" folder lies in it, and may come later.
+    static CFolderWatch packageFiles(folder);
     if (package) {
         CWin32KeyboardDevices devices(*package);
-        check.Pass(devices, keyboardKeys.MayHaveChanged());
+        check.Pass(devices, DriverCheckChanges{keyboardKeys.MayHaveChanged(), packageFiles.MayHaveChanged()});
     }
     return true;
 }

@@ -18,7 +18,8 @@ void CReinstallHoldBack::Attempted(const std::string& instance, std::uint32_t no
     m_attempts[instance] = nowMs;
 }
 
-void CReinstallHoldBack::ForgetExpired(std::uint32_t nowMs) {
+bool CReinstallHoldBack::ForgetExpired(std::uint32_t nowMs) {
+    const std::size_t before = m_attempts.size();
     for (auto attempt = m_attempts.begin(); attempt != m_attempts.end();) {
         if (Expired(attempt->second, nowMs)) {
             attempt = m_attempts.erase(attempt);
@@ -26,4 +27,5 @@ void CReinstallHoldBack::ForgetExpired(std::uint32_t nowMs) {
             ++attempt;
         }
     }
+    return m_attempts.size() != before;
 }

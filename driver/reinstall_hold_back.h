@@ -18,9 +18,10 @@ public:
     bool HoldsBack(const std::string& instance, std::uint32_t nowMs) const;
     // A reinstall for `instance` ended at `nowMs`.
     void Attempted(const std::string& instance, std::uint32_t nowMs);
-    // Drops the attempts whose pause is over. Done every pass, so that no
-    // attempt lives to see the clock come round to its time again.
-    void ForgetExpired(std::uint32_t nowMs);
+    // Drops the attempts whose pause is over; whether there were any. Done
+    // every pass, so that no attempt lives to see the clock come round to its
+    // time again.
+    bool ForgetExpired(std::uint32_t nowMs);
 
 private:
     std::map<std::string, std::uint32_t> m_attempts;

@@ -181,35 +181,49 @@ TEST(DriverCheck, AnAttemptLongPastDoesNotComeBackWhenTheClockWraps) {
     EXPECT_EQ(devices.Pass(), Names{"5&1"});
 }
 
-// The keyboard as a paced pass finds it; `looks` is whether the pass read the keys.
+// The keyboard as a paced pass finds it, `laterMs` after the last pass;
+// `looks` is whether the pass read the keys.
 struct PacedStep {
     const char* what;
     std::vector<KeyboardInstance> instances;
     bool installerExists;
-    bool keysMayHaveChanged;
+    bool wizardOpen;
+    DriverCheckChanges changes;
+    std::uint32_t laterMs;
     bool looks;
     Names reinstalls;
 };
 
-TEST(PacedDriverCheck, LooksAgainOnlyAfterAChangeOrWhileAnInstanceLacksItsFilter) {
+TEST(PacedDriverCheck, LooksAgainOnlyWhenSomethingThatDecidesMayHaveChanged) {
+    constexpr DriverCheckChanges kNone{false, false};
+    constexpr DriverCheckChanges kKeys{true, false};
+    constexpr DriverCheckChanges kPackage{false, true};
     const PacedStep steps[] = {
-        {"the first pass", {InOrder("a"), InOrder("b")}, true, true, true, {}},
-        {"nothing changed", {InOrder("a"), InOrder("b")}, true, false, false, {}},
-        {"still nothing", {InOrder("a"), InOrder("b")}, true, false, false, {}},
-        {"a lost its filter", {Lacking("a"), InOrder("b")}, true, true, true, {"a"}},
-        {"a held back", {Lacking("a"), InOrder("b")}, true, false, true, {}},
-        {"a in order again", {InOrder("a"), InOrder("b")}, true, true, true, {}},
-        {"settled again", {InOrder("a"), InOrder("b")}, true, false, false, {}},
-        {"b lost its filter, no installer", {InOrder("a"), Lacking("b")}, false, true, true, {}},
-        {"the installer came back", {InOrder("a"), Lacking("b")}, true, false, true, {"b"}},
+        {"the first pass", {InOrder("a"), InOrder("b")}, true, false, {true, true}, 0, true, {}},
+        {"nothing changed", {InOrder("a"), InOrder("b")}, true, false, kNone, 200, false, {}},
+        {"a lost its filter", {Lacking("a"), InOrder("b")}, true, false, kKeys, 200, true, {"a"}},
+        {"a held back", {Lacking("a"), InOrder("b")}, true, false, kNone, 200, false, {}},
+        {"a's pause ran out", {Lacking("a"), InOrder("b")}, true, false, kNone, kTenMinutesMs, true, {"a"}},
+        {"a in order again", {InOrder("a"), InOrder("b")}, true, false, kKeys, 200, true, {}},
+        {"b lost its filter, no installer", {InOrder("a"), Lacking("b")}, false, false, kKeys, 200, true, {}},
+        {"still no installer", {InOrder("a"), Lacking("b")}, false, false, kNone, 200, false, {}},
+        {"beside the program, no installer", {InOrder("a"), Lacking("b")}, false, false, kPackage, 200, true, {}},
+        {"the installer came", {InOrder("a"), Lacking("b")}, true, false, kPackage, 200, true, {"b"}},
+        {"c lost its filter, a dialog open", {InOrder("a"), InOrder("b"), Lacking("c")}, true, true, kKeys, 200, true,
+         {}},
+        {"the dialog still open", {InOrder("a"), InOrder("b"), Lacking("c")}, true, true, kNone, 200, true, {}},
+        {"the dialog closed", {InOrder("a"), InOrder("b"), Lacking("c")}, true, false, kNone, 200, true, {"c"}},
+        {"c held back", {InOrder("a"), InOrder("b"), Lacking("c")}, true, false, kNone, 200, false, {}},
     };
     FakeKeyboardDevices devices;
     CPacedDriverCheck check;
     for (const PacedStep& step : steps) {
         devices.instances = step.instances;
         devices.installerExists = step.installerExists;
+        devices.wizardOpen = step.wizardOpen;
+        devices.nowMs += step.laterMs;
         devices.trace.clear();
-        check.Pass(devices, step.keysMayHaveChanged);
+        check.Pass(devices, step.changes);
         EXPECT_EQ(!devices.trace.empty(), step.looks) << step.what;
         EXPECT_EQ(devices.Reinstalls(), step.reinstalls) << step.what;
     }
@@ -219,18 +233,18 @@ TEST(PacedDriverCheck, PassesWithoutALookStillLetOldAttemptsGo) {
     FakeKeyboardDevices devices;
     CPacedDriverCheck check;
     devices.instances = {Lacking("5&1")};
-    check.Pass(devices, true);
+    check.Pass(devices, DriverCheckChanges{true, false});
     devices.instances = {InOrder("5&1")};
-    check.Pass(devices, true);
+    check.Pass(devices, DriverCheckChanges{true, false});
     // Idle passes while the attempt's pause runs out and the clock comes round.
     for (std::uint32_t elapsed = 0; elapsed <= kTenMinutesMs; elapsed += kTenMinutesMs / 4) {
         devices.nowMs = 1000 + elapsed;
-        check.Pass(devices, false);
+        check.Pass(devices, DriverCheckChanges{false, false});
     }
     devices.instances = {Lacking("5&1")};
     devices.nowMs = 1000 + 100;  // 2^32 ms after the attempt
     devices.trace.clear();
-    check.Pass(devices, true);
+    check.Pass(devices, DriverCheckChanges{true, false});
     EXPECT_EQ(devices.trace, (Names{"read 0", "reinstall 5&1", "read 1"}));
 }
 
