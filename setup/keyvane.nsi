@@ -1,5 +1,5 @@
 ; keyvane-setup.exe: installs, upgrades and uninstalls Keyvane.
-; Built by CMake (installer/CMakeLists.txt) with these defines:
+; Built by CMake (setup/CMakeLists.txt) with these defines:
 ;   PROGRAM_DIR    the build folder holding keyvane.exe and install.dll
 ;   OUTFILE        the setup program to write
 ;   BUILD_LABEL    the program's version as users see it ("1.0.20010401")
