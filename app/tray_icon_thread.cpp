@@ -1,5 +1,6 @@
 #include "app/tray_icon_thread.h"
 
+#include "framework/answering_wait.h"
 #include "framework/diagnostics.h"
 #include "framework/worker_thread.h"
 
@@ -136,5 +137,5 @@ void CTrayIconThread::Remove(DWORD waitMs) {
     }
     Update([](tray::Wish& wish) { wish.removal = true; });
     // Bounded: a shell that does not answer must not keep the program from ending.
-    ::WaitForSingleObject(m_shared->ended, waitMs);
+    framework::WaitAnsweringSentMessages(m_shared->ended, waitMs);
 }

@@ -1,5 +1,6 @@
 #include "hookwell/keybdhook.h"
 
+#include "framework/answering_wait.h"
 #include "framework/diagnostics.h"
 #include "hookwell/hook_window.h"
 #include "hookwell/key_roads.h"
@@ -34,6 +35,7 @@ void RunHookThread(const ThreadStart& start) {
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
         ::DispatchMessageA(&msg);
     }
+    hook.Remove();
 }
 
 unsigned __stdcall HookThread(void* param) {
@@ -54,7 +56,7 @@ CKeybdhook::~CKeybdhook() {
         return;
     }
     ::PostThreadMessageA(m_dwThreadId, WM_QUIT, 0, 0);
-    ::WaitForSingleObject(m_hThread, kThreadEndMs);
+    framework::WaitAnsweringSentMessages(m_hThread, kThreadEndMs);
     ::CloseHandle(m_hThread);
 }
 

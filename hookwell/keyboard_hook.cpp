@@ -16,10 +16,15 @@ CKeyboardHook::CKeyboardHook(CKeyRoads& roads) : m_roads(roads) {
 }
 
 CKeyboardHook::~CKeyboardHook() {
+    Remove();
+    t_hook = nullptr;
+}
+
+void CKeyboardHook::Remove() {
     if (m_hHook != nullptr) {
         ::UnhookWindowsHookEx(m_hHook);
+        m_hHook = nullptr;
     }
-    t_hook = nullptr;
 }
 
 void CKeyboardHook::Watch() {

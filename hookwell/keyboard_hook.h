@@ -24,6 +24,9 @@ public:
     // On the watchdog's tick: installs the hook afresh when Windows may have
     // dropped it, or when it could not be installed before.
     void Watch();
+    // Takes the hook away before its thread stops reading messages: every
+    // key typed meanwhile, ours too, would wait for the hook's answer.
+    void Remove();
 
 private:
     static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
