@@ -63,6 +63,12 @@ TEST(KeyboardDevicesTest, AHandleGivenOutAgainNamesItsNewDevice) {
     system.devices = {{kKeyboard, false}};
     EXPECT_EQ(devices.Arrived(kKeyboard), std::optional<bool>(false));
     EXPECT_FALSE(devices.IsTheKeyboard(kKeyboard));
+    // Given out again to a device Windows cannot tell about yet: nothing old is kept.
+    system.devices = {{kKeyboard, true}};
+    EXPECT_EQ(devices.Arrived(kKeyboard), std::optional<bool>(true));
+    system.devices.clear();
+    EXPECT_EQ(devices.Arrived(kKeyboard), std::nullopt);
+    EXPECT_FALSE(devices.IsTheKeyboard(kKeyboard));
 }
 
 TEST(KeyboardDevicesTest, WhatWindowsCouldNotTellIsAskedAgain) {
