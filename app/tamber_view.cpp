@@ -2,6 +2,7 @@
 
 #include "app/globals.h"
 #include "app/key_intake.h"
+#include "app/message_filter_win32.h"
 #include "framework/diagnostics.h"
 #include "framework/frame_wnd.h"
 #include "framework/stage_stamps.h"
@@ -64,6 +65,8 @@ int CTamberView::OnCreate(LPCREATESTRUCTA) {
     }
     m_bIconActive = FALSE;
     m_pictures.Start();
+    // The shell reports clicks on the icon from a process of lower rights.
+    AllowFromLowerRights(m_hWnd, kMsgTrayNotify, "the tray icon's callback");
     m_trayIcon.Start(m_hWnd, kTrayIconId, kMsgTrayNotify, TrayIcon(IDI_TRAY_NORMAL), TrayIcon(IDI_TRAY_ACTIVE),
                      kTrayTip);
     return 0;
@@ -93,6 +96,9 @@ LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == g_uTaskbarCreatedMsg && message != 0) {
         m_trayIcon.AddAgain();
         return 0;
+    }
+    if (message == WM_POWERBROADCAST || message == WM_WTSSESSION_CHANGE) {
+        OnDesktopEvent(message, wParam);
     }
     const KeyIntake intake = TakeKeyEvent(message, g_uKeyCommandMsg, wParam, lParam);
     if (intake.restartIconTimer) {

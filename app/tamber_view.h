@@ -52,6 +52,7 @@ public:
     // Lets go of a Shift the dispatcher holds down; done before the program ends,
     // so that the user's Shift key does not stay held system-wide.
     void ReleaseShiftLatch();
+    bool IsShiftLatched() const { return m_bShiftLatched != FALSE; }
 
     // On-screen pictures: replace any popup by the named key picture strip;
     // show the volume level (0-25) 100 ms after the last request.
@@ -80,6 +81,8 @@ private:
     void ShowUserMenu();
     void OnUserMenuExit();
     void OnHelp();
+    // Sleep and resume, lock and unlock, a session switched away and back.
+    void OnDesktopEvent(UINT message, WPARAM code);
 
     // User-menu commands; the command identifier selects the setting or folder.
     void OnTypeText(UINT id);

@@ -2,11 +2,11 @@
 
 namespace tray {
 
-Step NextStep(const Wish& wanted, const Shown& shown) {
+Step NextStep(const Wish& wanted, const Shown& shown, bool retryDue) {
     if (wanted.removal) {
         return shown.present ? Step::kDelete : Step::kEnd;
     }
-    if (wanted.additions != shown.additions) {
+    if (wanted.additions != shown.additions || (shown.missing && retryDue)) {
         return Step::kAdd;
     }
     if (shown.present && wanted.active != shown.active) {
@@ -20,7 +20,8 @@ Shown AfterStep(const Shown& shown, Step step, const Wish& wanted, bool succeede
     switch (step) {
         case Step::kAdd:
             after.additions = wanted.additions;
-            after.present = shown.present || succeeded;
+            after.present = succeeded;
+            after.missing = !succeeded;
             after.active = wanted.active;
             break;
         case Step::kModify:

@@ -2,7 +2,9 @@
 // it wants (the active or the normal icon, the icon added, the icon removed);
 // the thread compares that with what it last did and makes one call into the
 // notification area at a time. Wishes that came and went while the thread
-// was in a call are never made: only the latest counts.
+// was in a call are never made: only the latest counts. An add the
+// notification area refused (at logon it may not exist yet) is tried again
+// every kAddRetryMs until the icon is there.
 #pragma once
 
 namespace tray {
@@ -21,7 +23,12 @@ struct Shown {
     bool present = false;  // an add succeeded and no removal followed
     bool active = false;
     unsigned additions = 0;  // the wish's additions already made
+    bool missing = false;    // the last add was refused: it is tried again
 };
+
+// How long a refused add waits before it is tried again; a new notification
+// area ("TaskbarCreated") is tried at once.
+constexpr unsigned kAddRetryMs = 1000;
 
 enum class Step {
     kNone,    // everything wanted is done; wait for the next wish
@@ -31,11 +38,13 @@ enum class Step {
     kEnd,     // removed (or never there) and the program ends: the thread is done
 };
 
-Step NextStep(const Wish& wanted, const Shown& shown);
+// `retryDue`: kAddRetryMs have passed since the last add.
+Step NextStep(const Wish& wanted, const Shown& shown, bool retryDue);
 
-// What is shown after `step`, made for `wanted`, `succeeded` or not. A failed
-// add leaves the icon as it was (absent at the start; present when the shell
-// had it already); a failed switch is not tried again until the next wish.
+// What is shown after `step`, made for `wanted`, `succeeded` or not. An add
+// succeeds when the notification area holds the icon afterwards, also when it
+// held it already (the thread asks it), so that the icon is never added twice;
+// a failed switch is not tried again until the next wish.
 Shown AfterStep(const Shown& shown, Step step, const Wish& wanted, bool succeeded);
 
 }  // namespace tray

@@ -40,19 +40,38 @@ namespace {
 
 using Shared = CTrayIconThread::Shared;
 
-bool Call(Shared& shared, tray::Step step, const tray::Wish& wanted) {
+// Whether the notification area holds the icon: a switch of a missing one fails.
+bool IconThere(NOTIFYICONDATAA& record) {
+    return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
+
+bool Add(NOTIFYICONDATAA& record, const tray::Shown& shown) {
+    if (::Shell_NotifyIconA(NIM_ADD, &record) != FALSE) {
+        framework::Trace("tray icon added");
+        return true;
+    }
+    // A shell that took too long to answer may have added it all the same,
+    // and a second add of an icon it holds fails: the icon is there once.
+    if (IconThere(record)) {
+        framework::Trace("tray icon already there");
+        return true;
+    }
+    // Without a notification area yet (at logon) the add fails; one line
+    // says so, not one per try.
+    if (!shown.missing) {
+        framework::Trace("tray icon not added: trying again every %u ms", tray::kAddRetryMs);
+    }
+    return false;
+}
+
+bool Call(Shared& shared, tray::Step step, const tray::Wish& wanted, const tray::Shown& shown) {
     NOTIFYICONDATAA& record = shared.record;
     record.hIcon = wanted.active ? shared.active : shared.normal;
     switch (step) {
-        case tray::Step::kAdd: {
-            const bool added = ::Shell_NotifyIconA(NIM_ADD, &record) != FALSE;
-            // Without a notification area yet the add fails; the program runs
-            // on without the icon until the shell announces a new one.
-            framework::Trace("tray icon %s", added ? "added" : "not added");
-            return added;
-        }
+        case tray::Step::kAdd:
+            return Add(record, shown);
         case tray::Step::kModify:
-            return ::Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+            return IconThere(record);
         case tray::Step::kDelete:
             return ::Shell_NotifyIconA(NIM_DELETE, &record) != FALSE;
         case tray::Step::kNone:
@@ -66,13 +85,21 @@ unsigned __stdcall IconThread(void* param) {
     const std::unique_ptr<std::shared_ptr<Shared>> owned(static_cast<std::shared_ptr<Shared>*>(param));
     Shared& shared = **owned;
     tray::Shown shown;
+    DWORD lastAddMs = 0;
     for (;;) {
-        ::WaitForSingleObject(shared.changed, INFINITE);
+        // A refused add wakes the thread when its next try is due.
+        DWORD waitMs = INFINITE;
+        if (shown.missing) {
+            const DWORD since = ::GetTickCount() - lastAddMs;
+            waitMs = since >= tray::kAddRetryMs ? 0 : tray::kAddRetryMs - since;
+        }
+        ::WaitForSingleObject(shared.changed, waitMs);
+        bool retryDue = shown.missing && ::GetTickCount() - lastAddMs >= tray::kAddRetryMs;
         // Each pass reads the latest wish, so one that came during a call is
         // made before the thread waits again.
         for (;;) {
             const tray::Wish wanted = shared.Wanted();
-            const tray::Step step = tray::NextStep(wanted, shown);
+            const tray::Step step = tray::NextStep(wanted, shown, retryDue);
             if (step == tray::Step::kNone) {
                 break;
             }
@@ -80,7 +107,11 @@ unsigned __stdcall IconThread(void* param) {
                 ::SetEvent(shared.ended);
                 return 0;
             }
-            shown = tray::AfterStep(shown, step, wanted, Call(shared, step, wanted));
+            if (step == tray::Step::kAdd) {
+                lastAddMs = ::GetTickCount();
+                retryDue = false;
+            }
+            shown = tray::AfterStep(shown, step, wanted, Call(shared, step, wanted, shown));
         }
     }
 }

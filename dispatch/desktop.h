@@ -25,6 +25,15 @@ struct KeyEvent {
     bool mappedScan;
 };
 
+// The modifier keys (Shift, Ctrl, Alt, either Windows key) down now as
+// programs read them, and those of them the user holds down: a key the user
+// let go of may still be down for programs (its release went astray), and a
+// Shift the program latched counts as held.
+struct ModifierKeys {
+    std::vector<unsigned> down;
+    std::vector<unsigned> held;
+};
+
 // How a shell-opened file's window is shown.
 enum class ShowMode { kNormal, kHidden };
 
@@ -51,6 +60,7 @@ public:
 
     // Synthetic input, into the system's input stream, in the order given.
     virtual void SendKeys(const std::vector<KeyEvent>& events) = 0;
+    virtual ModifierKeys Modifiers() = 0;
     // One wheel event of `amount` (a notch is 120), no pointer movement.
     virtual void MouseWheel(int amount) = 0;
     virtual void MiddleButton(bool up) = 0;

@@ -7,6 +7,7 @@
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
 #include "hookwell/keyboard_hook.h"
+#include "hookwell/user_modifiers.h"
 #include "registry/reg_access.h"
 #include "settings/settings_store.h"
 
@@ -135,6 +136,22 @@ void CWin32Desktop::SendKeys(const std::vector<KeyEvent>& events) {
             first = false;
         }
     }
+}
+
+ModifierKeys CWin32Desktop::Modifiers() {
+    ModifierKeys keys;
+    for (const unsigned vk : {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN}) {
+        if ((::GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) == 0) {
+            continue;
+        }
+        keys.down.push_back(vk);
+        // The hook may have missed a release (the lock screen took it): a key
+        // up for programs is not held, whatever the hook saw.
+        if (UserModifiers().Holds(vk) || (vk == VK_SHIFT && m_view.IsShiftLatched())) {
+            keys.held.push_back(vk);
+        }
+    }
+    return keys;
 }
 
 void CWin32Desktop::MouseWheel(int amount) {

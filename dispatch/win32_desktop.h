@@ -23,6 +23,7 @@ public:
     void PostCommand(WindowId window, unsigned id) override;
     void SendCommand(WindowId window, unsigned id) override;
     void SendKeys(const std::vector<KeyEvent>& events) override;
+    ModifierKeys Modifiers() override;
     void MouseWheel(int amount) override;
     void MiddleButton(bool up) override;
     void Sleep(unsigned milliseconds) override;

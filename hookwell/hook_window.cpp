@@ -1,7 +1,7 @@
 #include "hookwell/hook_window.h"
 
 #include "framework/diagnostics.h"
-#include "hookwell/raw_input.h"
+#include "hookwell/user_modifiers.h"
 
 namespace {
 
@@ -25,6 +25,7 @@ bool RegisterUserMenuHotKey(HWND window) {
 const framework::MessageMap& CHookWindow::ThisMessageMap() {
     static const framework::MessageEntry entries[] = {
         framework::OnMessage<&CHookWindow::OnInput>(WM_INPUT),
+        framework::OnMessage<&CHookWindow::OnInputDeviceChange>(WM_INPUT_DEVICE_CHANGE),
         framework::OnMessage<&CHookWindow::OnHotKey>(WM_HOTKEY),
         framework::OnMessage<&CHookWindow::OnTimer>(WM_TIMER),
     };
@@ -44,21 +45,55 @@ CHookWindow::~CHookWindow() {
 }
 
 bool CHookWindow::Create() {
-    if (!CreateEx(0, RegisterWndClass(0), "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr)) {
+    if (!CreateEx(0, RegisterWndClass(0), kHookWindowTitle, 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr)) {
         framework::Trace("hook window not created: error %lu", ::GetLastError());
         return false;
     }
-    m_bRawInput = RegisterKeyboardCollections(m_hWnd);
+    RegisterInput();
     framework::Trace("raw input %s", m_bRawInput ? "registered" : "not registered");
-    // Another program may hold the combination already; the menu key still works.
-    m_bHotKey = RegisterUserMenuHotKey(m_hWnd);
     framework::Trace("user-menu hotkey %s", m_bHotKey ? "registered" : "not registered");
     ::SetTimer(m_hWnd, kWatchdogTimer, kWatchdogPeriodMs, nullptr);
     return true;
 }
 
+void CHookWindow::RegisterInput() {
+    // Asked again, Windows takes the window's request afresh.
+    m_bRawInput = RegisterKeyboardCollections(m_hWnd);
+    if (m_bHotKey) {
+        ::UnregisterHotKey(m_hWnd, kUserMenuHotKey);
+    }
+    // Another program may hold the combination already; the menu key still works.
+    m_bHotKey = RegisterUserMenuHotKey(m_hWnd);
+}
+
+void CHookWindow::Renew(const char* event) {
+    // The key-ups of the keys held when the screen locked were never seen.
+    UserModifiers().Forget();
+    const bool hooked = m_hook.Renew();
+    RegisterInput();
+    const std::size_t devices = ReadDevices(m_devices);
+    framework::Trace("%s: keyboard hook %s, raw input %s, user-menu hotkey %s, %u input devices read", event,
+                     hooked ? "installed afresh" : "not installed afresh",
+                     m_bRawInput ? "registered" : "not registered", m_bHotKey ? "registered" : "not registered",
+                     static_cast<unsigned>(devices));
+}
+
+LRESULT CHookWindow::OnInputDeviceChange(WPARAM change, LPARAM device) {
+    const auto handle = static_cast<CKeyboardDevices::Handle>(device);
+    if (change == GIDC_ARRIVAL) {
+        const std::optional<bool> keyboard = m_devices.Arrived(handle);
+        framework::Trace("input device 0x%lX arrived: %s", static_cast<unsigned long>(handle),
+                         !keyboard ? "unknown to Windows" : *keyboard ? "the keyboard" : "another device");
+    } else if (change == GIDC_REMOVAL) {
+        const bool known = m_devices.Removed(handle);
+        framework::Trace("input device 0x%lX removed%s", static_cast<unsigned long>(handle),
+                         known ? "" : ", never known");
+    }
+    return 0;
+}
+
 LRESULT CHookWindow::OnInput(WPARAM, LPARAM lParam) {
-    TakeRawInput(reinterpret_cast<HRAWINPUT>(lParam), m_roads, static_cast<DWORD>(::GetMessageTime()));
+    TakeRawInput(reinterpret_cast<HRAWINPUT>(lParam), m_roads, m_devices, static_cast<DWORD>(::GetMessageTime()));
     // The system frees the input's data in the default processing.
     return Default();
 }

@@ -14,6 +14,8 @@ namespace {
 
 // The object's end waits this long for the thread to go.
 constexpr DWORD kThreadEndMs = 5000;
+// To the thread: set the key input up afresh; lParam names the event.
+constexpr UINT kMsgRenew = WM_APP + 1;
 
 struct ThreadStart {
     HWND view;
@@ -33,6 +35,9 @@ void RunHookThread(const ThreadStart& start) {
     window.Create();
     ::SetEvent(start.ready);
     while (::GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        if (msg.hwnd == nullptr && msg.message == kMsgRenew) {
+            window.Renew(reinterpret_cast<const char*>(msg.lParam));
+        }
         ::DispatchMessageA(&msg);
     }
     hook.Remove();
@@ -58,6 +63,12 @@ CKeybdhook::~CKeybdhook() {
     ::PostThreadMessageA(m_dwThreadId, WM_QUIT, 0, 0);
     framework::WaitAnsweringSentMessages(m_hThread, kThreadEndMs);
     ::CloseHandle(m_hThread);
+}
+
+void CKeybdhook::Renew(const char* event) {
+    if (m_hThread != nullptr) {
+        ::PostThreadMessageA(m_dwThreadId, kMsgRenew, 0, reinterpret_cast<LPARAM>(event));
+    }
 }
 
 bool CKeybdhook::Start(HWND view) {

@@ -18,6 +18,9 @@ public:
     // Starts the thread for the view's window and returns once the hook is in
     // place; false if the thread could not start. A second call finds it started.
     bool Start(HWND view);
+    // After `event` (a literal: sleep, the lock screen), the thread sets the
+    // key input up afresh: the hook, Raw Input, the hotkey and the devices.
+    void Renew(const char* event);
 
 private:
     HANDLE m_hThread = nullptr;

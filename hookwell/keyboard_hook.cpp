@@ -2,6 +2,7 @@
 
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
+#include "hookwell/user_modifiers.h"
 
 namespace {
 
@@ -35,15 +36,19 @@ void CKeyboardHook::Watch() {
     }
 }
 
-void CKeyboardHook::Install(const char* how) {
+bool CKeyboardHook::Renew() {
+    return Install(nullptr);
+}
+
+bool CKeyboardHook::Install(const char* how) {
     const HHOOK hook = ::SetWindowsHookExA(WH_KEYBOARD_LL, &Procedure, ::GetModuleHandleA(nullptr), 0);
     if (hook == nullptr) {
         // The watchdog tries again every tick; one line tells it.
-        if (!m_bFailing) {
+        if (!m_bFailing && how != nullptr) {
             framework::Trace("keyboard hook not installed: error %lu", ::GetLastError());
         }
         m_bFailing = true;
-        return;
+        return false;
     }
     m_bFailing = false;
     if (m_hHook != nullptr) {
@@ -53,7 +58,10 @@ void CKeyboardHook::Install(const char* how) {
     m_hHook = hook;
     // A release that came while the hook was gone was never seen.
     m_roads.ForgetHeldKeys();
-    framework::Trace("keyboard hook %s", how);
+    if (how != nullptr) {
+        framework::Trace("keyboard hook %s", how);
+    }
+    return true;
 }
 
 LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam) {
@@ -65,6 +73,9 @@ LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam
     // until this hook has let each go.
     if (code == HC_ACTION && (event->flags & LLKHF_INJECTED) != 0 && event->dwExtraInfo == kOwnKeystrokeMark) {
         return ::CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+    if (code == HC_ACTION) {
+        UserModifiers().OnKey(event->vkCode, (event->flags & LLKHF_UP) == 0);
     }
     if (code == HC_ACTION && t_hook != nullptr) {
         t_hook->m_watchdog.OnHookCall(event->time, ::GetTickCount());

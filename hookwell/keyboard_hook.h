@@ -27,12 +27,15 @@ public:
     // Takes the hook away before its thread stops reading messages: every
     // key typed meanwhile, ours too, would wait for the hook's answer.
     void Remove();
+    // Installs the hook afresh, whether or not Windows dropped it (after
+    // sleep or the lock screen); whether it is in place. The caller says so.
+    bool Renew();
 
 private:
     static LRESULT CALLBACK Procedure(int code, WPARAM wParam, LPARAM lParam);
     // The new hook is in place before the old one goes, so that no key
-    // slips through between them.
-    void Install(const char* how);
+    // slips through between them. A line says so where `how` is given.
+    bool Install(const char* how);
 
     CKeyRoads& m_roads;
     CHookWatchdog m_watchdog;

@@ -22,28 +22,48 @@ bool RegisterCollections(DWORD flags, HWND window) {
     return ::RegisterRawInputDevices(devices, 2, sizeof(RAWINPUTDEVICE)) != FALSE;
 }
 
-bool IsTheKeyboard(HANDLE device) {
+}  // namespace
+
+bool RegisterKeyboardCollections(HWND window) {
+    // Releases before Vista refuse the flag for word of devices.
+    return RegisterCollections(RIDEV_INPUTSINK | RIDEV_DEVNOTIFY, window) ||
+           RegisterCollections(RIDEV_INPUTSINK, window);
+}
+
+std::optional<bool> LookUpDevice(CKeyboardDevices::Handle device) {
     RID_DEVICE_INFO info{};
     info.cbSize = sizeof info;
     UINT size = sizeof info;
-    if (::GetRawInputDeviceInfoA(device, RIDI_DEVICEINFO, &info, &size) == static_cast<UINT>(-1)) {
-        return false;
+    if (::GetRawInputDeviceInfoA(reinterpret_cast<HANDLE>(device), RIDI_DEVICEINFO, &info, &size) ==
+        static_cast<UINT>(-1)) {
+        return std::nullopt;
     }
     return info.dwType == RIM_TYPEHID && info.hid.dwVendorId == kKeyboardVendorId &&
            info.hid.dwProductId == kKeyboardProductId;
 }
 
-}  // namespace
-
-bool RegisterKeyboardCollections(HWND window) {
-    return RegisterCollections(RIDEV_INPUTSINK, window);
+std::size_t ReadDevices(CKeyboardDevices& devices) {
+    devices.Forget();
+    UINT count = 0;
+    if (::GetRawInputDeviceList(nullptr, &count, sizeof(RAWINPUTDEVICELIST)) != 0) {
+        return 0;
+    }
+    std::vector<RAWINPUTDEVICELIST> list(count);
+    const UINT listed = ::GetRawInputDeviceList(list.data(), &count, sizeof(RAWINPUTDEVICELIST));
+    if (listed == static_cast<UINT>(-1)) {
+        return 0;
+    }
+    for (UINT i = 0; i < listed; ++i) {
+        devices.Arrived(reinterpret_cast<CKeyboardDevices::Handle>(list[i].hDevice));
+    }
+    return listed;
 }
 
 void UnregisterKeyboardCollections() {
     RegisterCollections(RIDEV_REMOVE, nullptr);
 }
 
-void TakeRawInput(HRAWINPUT input, CKeyRoads& roads, DWORD timeMs) {
+void TakeRawInput(HRAWINPUT input, CKeyRoads& roads, CKeyboardDevices& devices, DWORD timeMs) {
     UINT size = 0;
     if (::GetRawInputData(input, RID_INPUT, nullptr, &size, sizeof(RAWINPUTHEADER)) != 0) {
         return;
@@ -56,7 +76,8 @@ void TakeRawInput(HRAWINPUT input, CKeyRoads& roads, DWORD timeMs) {
         return;
     }
     const auto* record = reinterpret_cast<const RAWINPUT*>(buffer.data());
-    if (record->header.dwType != RIM_TYPEHID || !IsTheKeyboard(record->header.hDevice)) {
+    if (record->header.dwType != RIM_TYPEHID ||
+        !devices.IsTheKeyboard(reinterpret_cast<CKeyboardDevices::Handle>(record->header.hDevice))) {
         return;
     }
     roads.OnHidReports(record->data.hid.bRawData, read - reportsAt, record->data.hid.dwSizeHid,

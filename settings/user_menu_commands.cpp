@@ -41,23 +41,13 @@ void WaitUntilInFront(HWND window) {
 // The modifier keys the user holds. A menu asked for with a hotkey may have
 // been chosen from before the hotkey's keys were let go; they are given a
 // moment to come up, as a paste read with them held would be another chord.
-std::vector<unsigned> HeldModifiers() {
-    constexpr unsigned kModifiers[] = {VK_SHIFT, VK_CONTROL, VK_MENU, VK_LWIN, VK_RWIN};
+std::vector<unsigned> HeldModifiers(IDesktop& desktop) {
     constexpr DWORD kLongestWaitMs = 300;
-    std::vector<unsigned> held;
     const DWORD start = ::GetTickCount();
-    for (;;) {
-        held.clear();
-        for (const unsigned vk : kModifiers) {
-            if ((::GetAsyncKeyState(static_cast<int>(vk)) & 0x8000) != 0) {
-                held.push_back(vk);
-            }
-        }
-        if (held.empty() || ::GetTickCount() - start >= kLongestWaitMs) {
-            return held;
-        }
+    while (!desktop.Modifiers().down.empty() && ::GetTickCount() - start < kLongestWaitMs) {
         ::Sleep(10);
     }
+    return desktop.Modifiers().held;
 }
 
 }  // namespace
@@ -90,7 +80,7 @@ void CTamberView::PasteInto(HWND window) {
     ::SetActiveWindow(window);
     WaitUntilInFront(window);
     CWin32Desktop desktop(*this);
-    SendKeyChordAlone(desktop, {VK_CONTROL, 'V'}, HeldModifiers());
+    SendKeyChordAlone(desktop, {VK_CONTROL, 'V'}, HeldModifiers(desktop));
 }
 
 void CTamberView::OnOpenShellFolder(UINT id) {

@@ -43,6 +43,8 @@ public:
     // Nothing: no mixer device, every read and write fails.
     std::optional<std::uint32_t> mixerVolume;
     std::optional<std::uint32_t> mixerMute;
+    // None down: a chord's keys alone.
+    ModifierKeys modifiers;
 
     std::vector<std::string> trace;
 
@@ -58,6 +60,7 @@ public:
     void PostCommand(WindowId window, unsigned id) override;
     void SendCommand(WindowId window, unsigned id) override;
     void SendKeys(const std::vector<KeyEvent>& events) override;
+    ModifierKeys Modifiers() override { return modifiers; }
     void MouseWheel(int amount) override;
     void MiddleButton(bool up) override;
     void Sleep(unsigned milliseconds) override;

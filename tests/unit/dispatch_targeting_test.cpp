@@ -49,19 +49,46 @@ TEST(WindowSearch, SthPlayersAreTriedByClassNotByZOrder) {
     EXPECT_EQ(desktop.Window(FindSthPlayerWindow(desktop)).className, "SthVCDClass");
 }
 
-TEST(KeyChord, KeysGoDownInOrderAndComeUpInReverse) {
+TEST(KeyChord, KeysGoDownInOrderAndComeUpInReverseLeavingTheModifiersAsTheUserHoldsThem) {
     const struct {
         std::vector<unsigned> keys;
+        ModifierKeys before;
         const char* line;
     } chords[] = {
-        {{0x1B}, "keys +0x1B -0x1B"},
-        {{0x12, 0x25}, "keys +0x12 +0x25 -0x25 -0x12"},
-        {{0x11, 0x10, 'R'}, "keys +0x11 +0x10 +0x52 -0x52 -0x10 -0x11"},
+        {{0x1B}, {}, "keys +0x1B -0x1B"},
+        {{0x12, 0x25}, {}, "keys +0x12 +0x25 -0x25 -0x12"},
+        {{0x11, 0x10, 'R'}, {}, "keys +0x11 +0x10 +0x52 -0x52 -0x10 -0x11"},
+        // The user holds Shift: a chord without it leaves it down, one with it presses it again.
+        {{0x11, 'V'}, {{0x10}, {0x10}}, "keys +0x11 +0x56 -0x56 -0x11"},
+        {{0x11, 0x10, 'R'}, {{0x10}, {0x10}}, "keys +0x11 +0x10 +0x52 -0x52 -0x10 -0x11 +0x10"},
+        {{0x11, 0x10, 'R'}, {{0x10, 0x11}, {0x10, 0x11}}, "keys +0x11 +0x10 +0x52 -0x52 -0x10 -0x11 +0x10 +0x11"},
+        // Down for programs, but let go of by the user: the chord leaves it up.
+        {{0x11, 'C'}, {{0x10, 0x5B}, {}}, "keys +0x11 +0x43 -0x43 -0x11 -0x10 -0x5B"},
+        {{0x12, 0x73}, {{0x12, 0x10}, {0x10}}, "keys +0x12 +0x73 -0x73 -0x12"},
     };
     for (const auto& chord : chords) {
         CFakeDesktop desktop;
+        desktop.modifiers = chord.before;
         SendKeyChord(desktop, chord.keys);
         EXPECT_EQ(desktop.trace, std::vector<std::string>{chord.line});
+    }
+}
+
+TEST(KeyChord, StrayModifiersAreLetGoOfAndHeldOnesKept) {
+    const struct {
+        ModifierKeys now;
+        std::vector<unsigned> letGo;
+        std::vector<std::string> trace;
+    } cases[] = {
+        {{}, {}, {}},
+        {{{0x10, 0x11}, {0x10, 0x11}}, {}, {}},
+        {{{0x10, 0x11, 0x5C}, {0x11}}, {0x10, 0x5C}, {"keys -0x10 -0x5C"}},
+    };
+    for (const auto& c : cases) {
+        CFakeDesktop desktop;
+        desktop.modifiers = c.now;
+        EXPECT_EQ(LetGoOfStrayModifiers(desktop), c.letGo);
+        EXPECT_EQ(desktop.trace, c.trace);
     }
 }
 
