@@ -149,7 +149,13 @@ E2E_CASE(Startup, QuitAfterASessionOfMenusEndsWithinASecond) {
         const RECT ok = e2e::WindowRect(button);
         const POINT centre{(ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2};
         // Clicked once it is on screen where the user sees it.
-        E2E_CHECK(e2e::WaitPumping([&] { return ::WindowFromPoint(centre) == button; }, 3000), "the OK button is shown");
+        E2E_CHECK(e2e::WaitPumping(
+                      [&] {
+                          return ::GetForegroundWindow() == about && e2e::FocusOf(about) == button &&
+                                 ::WindowFromPoint(centre) == button;
+                      },
+                      3000),
+                  "the About box is in front with its OK button focused");
         e2e::ClickAt(centre.x, centre.y);
         E2E_CHECK(e2e::WaitClosed(about), "its OK button closed the About box");
     };
