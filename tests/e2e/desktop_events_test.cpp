@@ -23,6 +23,7 @@ using e2e::DispatchSession;
 using e2e::KeyMessage;
 using e2e::KeyvaneProcess;
 using e2e::NotificationAreaStandIn;
+using e2e::TypeKey;
 
 namespace {
 
@@ -40,16 +41,6 @@ std::string Number(ULONG_PTR value) {
 
 bool ShiftDown() {
     return (::GetAsyncKeyState(VK_SHIFT) & 0x8000) != 0;
-}
-
-// A key event typed as a person (or another program) types it.
-void TypeKey(WORD vk, bool up) {
-    INPUT input{};
-    input.type = INPUT_KEYBOARD;
-    input.ki.wVk = vk;
-    input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-    input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
-    ::SendInput(1, &input, sizeof input);
 }
 
 // A key event that keyvane takes for one of its own keystrokes, as if a

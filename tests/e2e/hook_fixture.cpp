@@ -15,18 +15,22 @@ void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports) {
     roads.OnHidReports(block.data(), block.size(), size, static_cast<DWORD>(reports.size()), ::GetTickCount());
 }
 
-namespace {
-
-const WORD kHotKeyKeys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
-
-// One key event, then the pause a typing person leaves before the next.
-void TypeKeyEvent(WORD key, bool up) {
+void TypeKey(WORD key, bool up) {
     INPUT input{};
     input.type = INPUT_KEYBOARD;
     input.ki.wVk = key;
     input.ki.wScan = static_cast<WORD>(::MapVirtualKeyA(key, MAPVK_VK_TO_VSC));
     input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
     ::SendInput(1, &input, sizeof input);
+}
+
+namespace {
+
+const WORD kHotKeyKeys[] = {VK_CONTROL, VK_MENU, VK_SPACE};
+
+// One key event, then the pause a typing person leaves before the next.
+void TypeKeyEvent(WORD key, bool up) {
+    TypeKey(key, up);
     ::Sleep(30);
 }
 

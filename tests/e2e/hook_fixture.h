@@ -15,6 +15,9 @@ using ReportBytes = std::vector<std::uint8_t>;
 // Hands `reports`, all of one size, to the key roads as one Raw Input block.
 void FeedReports(CKeyRoads& roads, const std::vector<ReportBytes>& reports);
 
+// A key event typed as a person (or another program) types it.
+void TypeKey(WORD key, bool up);
+
 // The user menu's hotkey Ctrl+Alt+Space on the desktop, as a person types
 // it: Ctrl, Alt and Space go down one after another, and later all come up
 // (Space first). The hotkey acts on the Space going down.
