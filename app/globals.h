@@ -12,5 +12,7 @@ extern const UINT g_uKeyCommandMsg;
 extern const UINT g_uTaskbarCreatedMsg;
 // The Windows version class 0-8 (see os_kind.h), set once in InitInstance.
 extern int g_nOsKind;
+// Windows 10 or 11 within class 8 (see os_kind.h), set beside it.
+extern int g_nOsRelease;
 // The form view's window, set in its initial update before the poll thread starts.
 extern HWND g_hViewWnd;

@@ -28,8 +28,17 @@ int ClassifyOsKind(bool ntFamily, unsigned quickMajor, const std::optional<OsVer
     if (record->major == 5 && record->minor == 1) {
         return kOsWinXp;
     }
-    if (record->major == 6) {
+    // Windows 10 and 11 report major version 10 to a program that says it
+    // knows them; they are later releases than Vista like any other.
+    if (record->major == 6 || record->major >= 10) {
         return kOsVista;
     }
     return kOsOtherNt;
+}
+
+int ClassifyOsRelease(bool ntFamily, const std::optional<OsVersionNumbers>& record) {
+    if (!ntFamily || !record || record->major < 10) {
+        return kOsBeforeWin10;
+    }
+    return record->build >= 22000 ? kOsWin11 : kOsWin10;
 }

@@ -20,12 +20,25 @@ enum OsKind : int {
 struct OsVersionNumbers {
     unsigned major;
     unsigned minor;
+    unsigned build = 0;
 };
 
 // `quickMajor` is the major version of the quick version query; `record` the
 // full version record's numbers, or nothing when the record could not be
 // allocated (the full record is not consulted below 9x version 4).
 int ClassifyOsKind(bool ntFamily, unsigned quickMajor, const std::optional<OsVersionNumbers>& record);
+
+// Within version class 8, the releases from Windows 10 on, where keys that
+// older releases served do something else: 0 before Windows 10, 10 for
+// Windows 10 and 11 for Windows 11 (build 22000 and later). Windows reports
+// major version 10 only to a program whose manifest names Windows 10.
+enum OsRelease : int {
+    kOsBeforeWin10 = 0,
+    kOsWin10 = 10,
+    kOsWin11 = 11,
+};
+
+int ClassifyOsRelease(bool ntFamily, const std::optional<OsVersionNumbers>& record);
 
 // What the running system says of its version, as ClassifyOsKind takes it.
 struct OsVersion {
@@ -37,5 +50,6 @@ struct OsVersion {
 // Windows only. The installer library reads the version the same way.
 OsVersion ReadOsVersion();
 
-// Asks the running system (Windows only).
+// Ask the running system (Windows only).
 int QueryOsKind();
+int QueryOsRelease();

@@ -17,7 +17,7 @@ OsVersion ReadOsVersion() {
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
             ::GetVersionExA(info.get());
 #pragma GCC diagnostic pop
-            result.record = OsVersionNumbers{info->dwMajorVersion, info->dwMinorVersion};
+            result.record = OsVersionNumbers{info->dwMajorVersion, info->dwMinorVersion, info->dwBuildNumber};
         }
     }
     return result;

@@ -51,7 +51,9 @@ BOOL CTamberApp::InitInstance() {
     CStartupPictureWnd::EnableStartupPicture(commandLine.m_bShowSplash);
 
     g_nOsKind = QueryOsKind();
+    g_nOsRelease = QueryOsRelease();
     framework::Trace("os kind %d", g_nOsKind);
+    framework::Trace("os release %d", g_nOsRelease);
 
     SetRegistryKey("Fennick");
     LoadStdProfileSettings(4);

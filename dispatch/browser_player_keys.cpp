@@ -31,7 +31,13 @@ void CKeyCommandDispatcher::Favourites() {
 
 void CKeyCommandDispatcher::WebSearch() {
     if (ProgramSendsBrowserKeys(m_nOsKind)) {
-        if (GetForegroundByClass(m_desktop, kBrowserWindow) != 0) {
+        if (IsWin10OrLater(m_nOsRelease)) {
+            // Win+F opens the Feedback Hub there; Win+S is Windows' own search.
+            // Edge and Chrome share Chromium's window class.
+            const bool browser =
+                ForegroundIsOneOf(m_desktop, {kBrowserWindow, "Chrome_WidgetWin_1", "MozillaWindowClass"});
+            Chord(browser ? std::vector<unsigned>{kVkControl, 'E'} : std::vector<unsigned>{kVkLwin, 'S'});
+        } else if (GetForegroundByClass(m_desktop, kBrowserWindow) != 0) {
             Chord({kVkControl, 'E'});
         } else {
             Chord({kVkLwin, 'F'});

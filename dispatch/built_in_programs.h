@@ -16,3 +16,7 @@ constexpr char kSoundRecorder64Other[] = "sndrec33.exe";
 constexpr char kWordProgram[] = "WINWORD.EXE";
 constexpr char kExcelProgram[] = "EXCEL.EXE";
 constexpr char kPowerPointProgram[] = "POWERPNT.EXE";
+// Windows 10 and 11's own recorder app (Voice Recorder, then Sound
+// Recorder): its package family and the application id it is started by.
+constexpr char kSoundRecorderAppFamily[] = "Microsoft.WindowsSoundRecorder_8wekyb3d8bbwe";
+constexpr char kSoundRecorderAppId[] = "Microsoft.WindowsSoundRecorder_8wekyb3d8bbwe!App";

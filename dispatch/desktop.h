@@ -77,6 +77,9 @@ public:
     // computer where the shell would find it: registered under App Paths, or
     // in the search path.
     virtual bool ProgramOnComputer(const std::string& file) = 0;
+    // Whether a packaged app of `family` is installed for the user (never
+    // before Windows 8).
+    virtual bool PackageInstalled(const std::string& family) = 0;
     // The shell's special folder `csidl`, or the text "error".
     virtual std::string GetSpecialFolder(int csidl) = 0;
 

@@ -37,7 +37,7 @@ void CTamberView::RunDispatcher(const std::function<void(CKeyCommandDispatcher&)
     DispatcherState state{m_bEjectOpens, m_bShiftLatched != FALSE, static_cast<std::uint32_t>(m_dwVolume),
                           static_cast<std::uint32_t>(m_bMute)};
     CWin32Desktop desktop(*this);
-    CKeyCommandDispatcher dispatcher(desktop, g_nOsKind, paths, state);
+    CKeyCommandDispatcher dispatcher(desktop, g_nOsKind, paths, state, g_nOsRelease);
     action(dispatcher);
     m_bEjectOpens = state.bEjectOpens;
     m_bShiftLatched = state.bShiftLatched ? TRUE : FALSE;

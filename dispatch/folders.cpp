@@ -37,16 +37,17 @@ void OpenPicturesFolder(IDesktop& desktop) {
     }
 }
 
-void OpenGamesFolder(IDesktop& desktop) {
+bool OpenGamesFolder(IDesktop& desktop) {
     const auto parent = UserFoldersParent(desktop);
     if (!parent) {
-        return;
+        return false;
     }
     const std::string root = parent->substr(0, 3);  // the drive root, such as C:\ .
     for (const char* games : {kGamesFolder, kChineseGamesFolder}) {
         if (desktop.PathExists(root + games)) {
             OpenFolder(desktop, root + games);
-            return;
+            return true;
         }
     }
+    return false;
 }

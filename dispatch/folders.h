@@ -15,5 +15,6 @@ std::string GetParentFolder(const std::string& path);
 void OpenPicturesFolder(IDesktop& desktop);
 
 // The Start menu's Games folder on the documents folder's drive, under its
-// English or its Chinese name, whichever exists first; nothing when neither does.
-void OpenGamesFolder(IDesktop& desktop);
+// English or its Chinese name, whichever exists first; nothing when neither
+// does. Whether a folder was opened.
+bool OpenGamesFolder(IDesktop& desktop);

@@ -42,8 +42,8 @@ const std::vector<unsigned>* BuiltInChord(std::uint8_t command) {
 }
 
 CKeyCommandDispatcher::CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths,
-                                             DispatcherState& state)
-    : m_desktop(desktop), m_nOsKind(osKind), m_paths(paths), m_state(state) {}
+                                             DispatcherState& state, int osRelease)
+    : m_desktop(desktop), m_nOsKind(osKind), m_nOsRelease(osRelease), m_paths(paths), m_state(state) {}
 
 void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
     const auto command = static_cast<std::uint8_t>(code & 0xFF);
@@ -209,7 +209,7 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             break;
         case 0x5C:
             Picture("GAME");
-            OpenGamesFolder(m_desktop);
+            Games();
             break;
         default:
             break;

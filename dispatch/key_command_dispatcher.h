@@ -27,9 +27,14 @@ struct DispatcherState {
 // The chord of a key whose built-in action is only that chord; null for every other key.
 const std::vector<unsigned>* BuiltInChord(std::uint8_t command);
 
+// Whether a sound recorder program of the older releases is on this computer.
+bool ClassicSoundRecorderOnComputer(IDesktop& desktop);
+
 class CKeyCommandDispatcher {
 public:
-    CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths, DispatcherState& state);
+    // `osRelease` tells Windows 10 and 11 apart within class 8 (see OsRelease).
+    CKeyCommandDispatcher(IDesktop& desktop, int osKind, const ProgramPaths& paths, DispatcherState& state,
+                          int osRelease = 0);
 
     // Performs the key command in the low byte of `code`; an undefined code does nothing.
     void Dispatch(std::uint32_t code);
@@ -69,9 +74,11 @@ private:
     void Scroll(std::uint8_t code);
     void SoundRecorder();
     void Gadgets();
+    void Games();
 
     IDesktop& m_desktop;
     int m_nOsKind;
+    int m_nOsRelease;
     const ProgramPaths& m_paths;
     DispatcherState& m_state;
 };

@@ -96,7 +96,7 @@ const KeyProgram kKeyPrograms[] = {
 
 // The program a key's built-in action would start where it is not on this
 // computer; nothing where it is, or where the key starts no program.
-std::optional<std::string> MissingProgram(const KeyName& key, IDesktop& desktop) {
+std::optional<std::string> MissingProgram(const KeyName& key, IDesktop& desktop, int osRelease) {
     const auto missing = [&desktop](const char* file) -> std::optional<std::string> {
         return desktop.ProgramOnComputer(file) ? std::nullopt : std::optional<std::string>(file);
     };
@@ -106,12 +106,16 @@ std::optional<std::string> MissingProgram(const KeyName& key, IDesktop& desktop)
         }
     }
     if (Is(key, "sound-recorder")) {
+        if (IsWin10OrLater(osRelease) && !ClassicSoundRecorderOnComputer(desktop)) {
+            return desktop.PackageInstalled(kSoundRecorderAppFamily) ? std::nullopt
+                                                                     : std::optional<std::string>("Sound Recorder");
+        }
         if (desktop.QueryOsArchitecture() != 1) {
             return missing(kSoundRecorderProgram);
         }
         return missing(kSoundRecorder64Other) ? missing(kSoundRecorder64Program) : std::nullopt;
     }
-    if (Is(key, "gadgets")) {
+    if (Is(key, "gadgets") && !IsWin11(osRelease)) {
         const auto programFiles =
             desktop.MachineString("Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir");
         const bool found = programFiles && !programFiles->empty() && desktop.PathExists(*programFiles + kSidebarTail);
@@ -120,15 +124,38 @@ std::optional<std::string> MissingProgram(const KeyName& key, IDesktop& desktop)
     return std::nullopt;
 }
 
-std::string BuiltIn(const KeyName& key, int osKind, IDesktop& desktop) {
+// What a key does from Windows 10 on where that differs from Vista's; null where it does not.
+const char* Win10Text(const KeyName& key, int osKind, int osRelease, IDesktop& desktop) {
+    if (!IsWin10OrLater(osRelease)) {
+        return nullptr;
+    }
+    if (Is(key, "web-search") && ProgramSendsBrowserKeys(osKind)) {
+        return "presses Ctrl+E in a web browser, otherwise Win+S (Windows' search)";
+    }
+    if (Is(key, "games")) {
+        return "presses Win+G (the Game Bar) where there is no Games folder";
+    }
+    if (Is(key, "gadgets") && IsWin11(osRelease)) {
+        return "presses Win+W (the Widgets board)";
+    }
+    if (Is(key, "sound-recorder") && !ClassicSoundRecorderOnComputer(desktop)) {
+        return "starts Windows' Sound Recorder app";
+    }
+    return nullptr;
+}
+
+std::string BuiltIn(const KeyName& key, int osKind, IDesktop& desktop, int osRelease) {
     if (const std::vector<unsigned>* chord = BuiltInChord(key.codes[0])) {
         return "built in: presses " + ChordText(*chord);
     }
     if (Is(key, "mail") && !desktop.ProgramOnComputer(kMailProgram)) {
         return std::string("built in: opens the mail program set in Windows (") + kMailProgram + " is not installed)";
     }
-    if (const auto missing = MissingProgram(key, desktop)) {
+    if (const auto missing = MissingProgram(key, desktop, osRelease)) {
         return "does nothing here: " + *missing + " is not installed";
+    }
+    if (const char* text = Win10Text(key, osKind, osRelease, desktop)) {
+        return std::string("built in: ") + text;
     }
     for (const BuiltInText& entry : kBuiltInTexts) {
         if (Is(key, entry.key)) {
@@ -155,7 +182,8 @@ std::string Shown(const std::string& text) {
 
 }  // namespace
 
-std::string DescribeKeyAction(const KeyName& key, const KeyAction& action, int osKind, IDesktop& desktop) {
+std::string DescribeKeyAction(const KeyName& key, const KeyAction& action, int osKind, IDesktop& desktop,
+                              int osRelease) {
     switch (action.kind) {
         case KeyActionKind::kNothing:
             return "nothing";
@@ -168,6 +196,6 @@ std::string DescribeKeyAction(const KeyName& key, const KeyAction& action, int o
         case KeyActionKind::kBuiltIn:
             break;
     }
-    const std::string builtIn = BuiltIn(key, osKind, desktop);
+    const std::string builtIn = BuiltIn(key, osKind, desktop, osRelease);
     return action.fault.empty() ? builtIn : builtIn + " (its own action is not taken: " + action.fault + ")";
 }

@@ -10,4 +10,6 @@
 
 #include <string>
 
-std::string DescribeKeyAction(const KeyName& key, const KeyAction& action, int osKind, IDesktop& desktop);
+// `osRelease` tells Windows 10 and 11 apart within class 8 (see OsRelease).
+std::string DescribeKeyAction(const KeyName& key, const KeyAction& action, int osKind, IDesktop& desktop,
+                              int osRelease = 0);

@@ -1,5 +1,6 @@
 #include "dispatch/key_command_dispatcher.h"
 #include "dispatch/built_in_programs.h"
+#include "dispatch/folders.h"
 #include "dispatch/office_program.h"
 #include "dispatch/version_sets.h"
 #include "dispatch/virtual_keys.h"
@@ -84,6 +85,13 @@ void CKeyCommandDispatcher::SoundRecorder() {
         Chord({kVkMenu, 'S'});
         return;
     }
+    if (IsWin10OrLater(m_nOsRelease) && !ClassicSoundRecorderOnComputer(m_desktop)) {
+        // Windows 10 and 11 have only their recorder app, when it is installed.
+        if (m_desktop.PackageInstalled(kSoundRecorderAppFamily)) {
+            m_desktop.ShellOpen(std::string("shell:AppsFolder\\") + kSoundRecorderAppId, "", ShowMode::kNormal);
+        }
+        return;
+    }
     if (amd64) {
         // Both are tried, whatever the first one did.
         m_desktop.Run(kSoundRecorder64Program);
@@ -94,6 +102,11 @@ void CKeyCommandDispatcher::SoundRecorder() {
 }
 
 void CKeyCommandDispatcher::Gadgets() {
+    if (IsWin11(m_nOsRelease)) {
+        // The Sidebar is long gone; the Widgets board has its place.
+        Chord({kVkLwin, 'W'});
+        return;
+    }
     // Without the program-files folder the sidebar's path would name a folder
     // of whatever drive is current.
     const auto programFiles =
@@ -108,4 +121,18 @@ void CKeyCommandDispatcher::Gadgets() {
         m_desktop.BringWindowToTop(bullet);
         Chord({kVkReturn});
     }
+}
+
+void CKeyCommandDispatcher::Games() {
+    // Windows 10 and 11 have no Games folder, but the Game Bar.
+    if (!OpenGamesFolder(m_desktop) && IsWin10OrLater(m_nOsRelease)) {
+        Chord({kVkLwin, 'G'});
+    }
+}
+
+bool ClassicSoundRecorderOnComputer(IDesktop& desktop) {
+    if (desktop.QueryOsArchitecture() != 1) {
+        return desktop.ProgramOnComputer(kSoundRecorderProgram);
+    }
+    return desktop.ProgramOnComputer(kSoundRecorder64Program) || desktop.ProgramOnComputer(kSoundRecorder64Other);
 }

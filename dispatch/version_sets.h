@@ -25,3 +25,13 @@ constexpr bool SystemStartsAccessories(int osKind) {
 constexpr bool ShowsVolumeLevel(int osKind) {
     return osKind == kOsWinMe || osKind == kOsWin2000 || osKind == kOsWinXp;
 }
+
+// Windows 10 and later (see OsRelease): Windows' own search box, the Game Bar.
+constexpr bool IsWin10OrLater(int osRelease) {
+    return osRelease >= kOsWin10;
+}
+
+// Windows 11: the Widgets board in the place of the gadgets.
+constexpr bool IsWin11(int osRelease) {
+    return osRelease >= kOsWin11;
+}

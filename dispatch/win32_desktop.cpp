@@ -216,6 +216,21 @@ bool CWin32Desktop::ProgramOnComputer(const std::string& file) {
     return length > 0 && length < MAX_PATH;
 }
 
+bool CWin32Desktop::PackageInstalled(const std::string& family) {
+    // Windows 8 and later have packaged apps; the call is looked up so that
+    // the program still starts on earlier releases.
+    using GetPackages = LONG(WINAPI*)(PCWSTR, UINT32*, PWSTR*, UINT32*, WCHAR*);
+    const auto getPackages = reinterpret_cast<GetPackages>(
+        reinterpret_cast<void*>(::GetProcAddress(::GetModuleHandleA("kernel32.dll"), "GetPackagesByPackageFamily")));
+    if (getPackages == nullptr) {
+        return false;
+    }
+    UINT32 count = 0;
+    UINT32 length = 0;
+    const LONG result = getPackages(WideFromUtf8(family).c_str(), &count, nullptr, &length, nullptr);
+    return (result == ERROR_SUCCESS || result == ERROR_INSUFFICIENT_BUFFER) && count > 0;
+}
+
 std::string CWin32Desktop::GetSpecialFolder(int csidl) {
     return ::GetSpecialFolder(csidl);
 }

@@ -32,6 +32,7 @@ public:
     bool PathExists(const std::string& path) override;
     bool CanReadFile(const std::string& path) override;
     bool ProgramOnComputer(const std::string& file) override;
+    bool PackageInstalled(const std::string& family) override;
     std::string GetSpecialFolder(int csidl) override;
     bool MachineKeyExists(const std::string& key) override;
     std::optional<std::string> MachineString(const std::string& key, const std::string& value) override;

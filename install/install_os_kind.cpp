@@ -7,8 +7,9 @@ int ClassifyInstallOsKind(const OsVersion& version, const std::function<std::str
     if (kind != kOsVista) {
         return kind;
     }
-    // Vista's class comes from a full version record only.
-    if (version.record->minor != 0) {
+    // Vista's class comes from a full version record only; the program's
+    // class 8 holds every later release too, the installer's only Vista.
+    if (version.record->major != 6 || version.record->minor != 0) {
         return kOsOtherNt;
     }
     return ClassifyBuildLab(readBuildLabel()) == kArchX86 ? kInstallVistaX86 : kInstallVistaX64;

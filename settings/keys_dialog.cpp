@@ -261,7 +261,7 @@ std::string CKeysDlg::Describe(int index) const {
     const Row& row = m_rows.at(static_cast<size_t>(index));
     const KeyAction action =
         row.changed ? ParseKeyAction(StoredValueType::kString, KeyActionValue(row.kind, row.field)) : row.stored;
-    return DescribeKeyAction(KeyNames.at(static_cast<size_t>(index)), action, m_nOsKind, m_desktop);
+    return DescribeKeyAction(KeyNames.at(static_cast<size_t>(index)), action, m_nOsKind, m_desktop, g_nOsRelease);
 }
 
 bool CKeysDlg::AllStorable() {

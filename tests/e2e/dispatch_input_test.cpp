@@ -106,3 +106,30 @@ E2E_CASE(DispatchInput, ALatchedShiftIsLetGoWhenWindowsEndsTheSession) {
     keyvane.Press(0x43);
     E2E_CHECK(Received(editor, 4).size() == 4, "and let go");
 }
+
+// Windows 10 reports itself to the program (its manifest names it): the
+// search key opens Windows' search outside a browser and the browser's own in
+// Chrome, and the games key, without a Games folder, opens the Game Bar.
+E2E_CASE(DispatchInput, OnWindows10SearchPressesWinSOrCtrlEInChromeAndGamesPressWinG) {
+    const auto chord = [](UINT key, UINT with) {
+        return std::vector<std::string>{KeyMessage("down", key), KeyMessage("down", with), KeyMessage("up", with),
+                                        KeyMessage("up", key)};
+    };
+    TestWindow editor("Notepad", "Untitled - Notepad");
+    TestWindow chrome("Chrome_WidgetWin_1", "New Tab - Google Chrome");
+    DispatchSession keyvane("win10");
+    E2E_CHECK(keyvane.WaitForLine(0, "keyvane: os release 10") >= 0,
+              "Wine reports Windows 10 to the program: " + Join(keyvane.LinesSince(0)));
+    E2E_CHECK(editor.BringToFront(), "the editor is in front");
+    keyvane.Press(0x10);
+    auto got = Received(editor, 4);
+    E2E_CHECK(got == chord(VK_LWIN, 'S'), "Win+S outside a browser; got " + Join(got));
+    editor.ClearMessages();
+    keyvane.Press(0x5C);
+    got = Received(editor, 4);
+    E2E_CHECK(got == chord(VK_LWIN, 'G'), "Win+G for the games key; got " + Join(got));
+    E2E_CHECK(chrome.BringToFront(), "Chrome is in front");
+    keyvane.Press(0x30);
+    got = Received(chrome, 4);
+    E2E_CHECK(got == chord(VK_CONTROL, 'E'), "Ctrl+E in Chrome; got " + Join(got));
+}

@@ -1,6 +1,7 @@
 // The dispatcher's branches that the golden traces' two desktops do not reach,
 // and the state it carries from one key to the next.
 #include "app/os_kind.h"
+#include "dispatch/folders.h"
 #include "tests/unit/dispatch_scenes.h"
 
 #include <gtest/gtest.h>
@@ -15,13 +16,14 @@ struct Scenario {
     std::function<void(CFakeDesktop&)> setup;
     std::initializer_list<std::uint32_t> codes;
     std::vector<std::string> trace;
+    int osRelease = kOsBeforeWin10;  // within class 8: Windows 10 or 11
 };
 
 void RunScenarios(std::initializer_list<Scenario> scenarios) {
     for (const Scenario& s : scenarios) {
         CFakeDesktop desktop;
         s.setup(desktop);
-        EXPECT_EQ(Dispatch(desktop, s.osKind, s.codes), s.trace) << s.what;
+        EXPECT_EQ(Dispatch(desktop, s.osKind, s.codes, s.osRelease), s.trace) << s.what;
     }
 }
 
@@ -112,6 +114,52 @@ TEST(DispatchPrograms, WindowsFoundAreBroughtForwardOtherwiseProgramsStart) {
          {0x5A},
          {"picture GADGET", "sleep 500", "restore \"SideBar_AppBarBullet\"", "top \"SideBar_AppBarBullet\"",
           "keys +0x0D -0x0D"}},
+    });
+}
+
+TEST(DispatchWindows10, SearchGamesAndTheRecorderApp) {
+    const std::string search = "picture WebSearch";
+    const std::string ctrlE = "keys +0x11 +0x45 -0x45 -0x11";
+    const std::string winS = "keys +0x5B +0x53 -0x53 -0x5B";
+    const std::string recorderApp = "open shell:AppsFolder\\Microsoft.WindowsSoundRecorder_8wekyb3d8bbwe!App";
+    const auto recorderInstalled = [](CFakeDesktop& d) { d.packages.insert("Microsoft.WindowsSoundRecorder_8wekyb3d8bbwe"); };
+    RunScenarios({
+        {"Chrome and Edge in front", kOsVista, InFront("Chrome_WidgetWin_1"), {0x10}, {ctrlE, search}, kOsWin10},
+        {"Firefox in front", kOsVista, InFront("MozillaWindowClass"), {0x30}, {ctrlE, search}, kOsWin11},
+        {"Internet Explorer in front", kOsVista, InFront("IEFrame"), {0x10}, {ctrlE, search}, kOsWin10},
+        {"a browser's class in another letter case", kOsVista, InFront("mozillawindowclass"), {0x10}, {winS, search},
+         kOsWin10},
+        {"a browser behind a folder window", kOsVista,
+         [](CFakeDesktop& d) {
+             d.SetForeground(d.AddWindow("CabinetWClass"));
+             d.AddWindow("Chrome_WidgetWin_1");
+         },
+         {0x10}, {winS, search}, kOsWin10},
+        {"Vista, 7 and 8 know only Internet Explorer", kOsVista, InFront("Chrome_WidgetWin_1"), {0x10},
+         {"keys +0x5B +0x46 -0x46 -0x5B", search}},
+        {"the Chinese Games folder is still opened", kOsVista,
+         [](CFakeDesktop& d) {
+             d.specialFolders[kCsidlPersonal] = "C:\\Users\\Ann\\Documents";
+             d.existingPaths.insert(u8"C:\\ProgramData\\Microsoft\\Windows\\「开始」菜单\\程序\\游戏");
+         },
+         {0x5C},
+         {"picture GAME", u8"open hidden cmd.exe /c explorer.exe \"C:\\ProgramData\\Microsoft\\Windows\\「开始」菜单\\程序\\游戏\""},
+         kOsWin10},
+        {"the recorder app", kOsVista, recorderInstalled, {0x57}, {recorderApp}, kOsWin10},
+        {"a recorder of 64-bit Windows copied there comes first", kOsVista,
+         [&](CFakeDesktop& d) {
+             recorderInstalled(d);
+             d.architecture = 1;
+             d.programs.insert("sndrec33.exe");
+         },
+         {0x57}, {"run sndrec32.exe", "run sndrec33.exe"}, kOsWin11},
+        {"a running recorder comes first", kOsVista,
+         [&](CFakeDesktop& d) {
+             recorderInstalled(d);
+             d.AddWindow("AudioRecorderMainFrameTraits");
+         },
+         {0x57}, {"activate \"AudioRecorderMainFrameTraits\"", "keys +0x12 +0x53 -0x53 -0x12"}, kOsWin10},
+        {"Vista does not look for the app", kOsVista, recorderInstalled, {0x57}, {"run soundrecorder.exe"}},
     });
 }
 

@@ -38,6 +38,7 @@ public:
     std::set<std::string> existingPaths;
     std::set<std::string> readableFiles;
     std::set<std::string> programs;  // on the computer, by file name
+    std::set<std::string> packages;  // packaged apps installed, by family
     std::map<std::string, std::map<std::string, std::string>> machineKeys;  // key -> value -> text
     int architecture = 0;
     // Nothing: no mixer device, every read and write fails.
@@ -69,6 +70,7 @@ public:
     bool PathExists(const std::string& path) override { return existingPaths.count(path) != 0; }
     bool CanReadFile(const std::string& path) override { return readableFiles.count(path) != 0; }
     bool ProgramOnComputer(const std::string& file) override { return programs.count(file) != 0; }
+    bool PackageInstalled(const std::string& family) override { return packages.count(family) != 0; }
     std::string GetSpecialFolder(int csidl) override;
     bool MachineKeyExists(const std::string& key) override { return machineKeys.count(key) != 0; }
     std::optional<std::string> MachineString(const std::string& key, const std::string& value) override;

@@ -1,5 +1,6 @@
 // Every defined key command code on every Windows version class, on a busy and
 // on an empty desktop, against the trace the key table asks for.
+#include "app/os_kind.h"
 #include "dispatch/key_commands.h"
 #include "tests/unit/dispatch_scenes.h"
 
@@ -10,15 +11,26 @@
 
 namespace {
 
-// Sets of version classes, one bit per class 0-8.
+// The desktops: one per version class 0-8, where class 8 is Vista, 7 or 8,
+// then Windows 10 and Windows 11, both of class 8.
+constexpr int kWin10Desktop = 9;
+constexpr int kWin11Desktop = 10;
+constexpr int kLastDesktop = kWin11Desktop;
+
+// Sets of desktops, one bit each; class 8 stands for Windows 10 and 11 as well.
 constexpr unsigned Kinds(std::initializer_list<int> kinds) {
     unsigned set = 0;
     for (const int kind : kinds) {
         set |= 1u << kind;
+        if (kind == 8) {
+            set |= 1u << kWin10Desktop | 1u << kWin11Desktop;
+        }
     }
     return set;
 }
-constexpr unsigned kAll = 0x1FF;
+constexpr unsigned kAll = 0x7FF;
+constexpr unsigned kWin10On = 1u << kWin10Desktop | 1u << kWin11Desktop;
+constexpr unsigned kWin11 = 1u << kWin11Desktop;
 constexpr unsigned kS = Kinds({2, 3, 5, 8});   // the program sends browser and player commands
 constexpr unsigned kN = Kinds({4, 6, 7, 8});   // the system does home, favourites, media, mute
 constexpr unsigned kOwnAccessories = Kinds({4, 7, 8});  // calculator and My Computer only show pictures
@@ -83,7 +95,8 @@ const std::vector<Row> kRows = {
     {{0x0F, 0x2F}, Not(kN), kBusy, {"picture WebFavorites", "keys +0x11 +0x49 -0x49 -0x11"}},
     {{0x0F, 0x2F}, Not(kN), kEmpty, {"picture WebFavorites"}},
     {{0x10, 0x30}, kS, kBusy, {"keys +0x11 +0x45 -0x45 -0x11", "picture WebSearch"}},
-    {{0x10, 0x30}, kS, kEmpty, {"keys +0x5B +0x46 -0x46 -0x5B", "picture WebSearch"}},
+    {{0x10, 0x30}, kS & ~kWin10On, kEmpty, {"keys +0x5B +0x46 -0x46 -0x5B", "picture WebSearch"}},
+    {{0x10, 0x30}, kWin10On, kEmpty, {"keys +0x5B +0x53 -0x53 -0x5B", "picture WebSearch"}},
     {{0x10, 0x30}, Not(kS), kBoth, {"picture WebSearch"}},
     {{0x11, 0x31}, kN, kBoth, {"picture Media"}},
     {{0x11, 0x31}, Not(kN), kBusy, {"picture Media", "activate \"WMPlayerApp\""}},
@@ -140,34 +153,39 @@ const std::vector<Row> kRows = {
     {{0x53}, kAll, kBusy, {"open hidden cmd.exe /c explorer.exe \"C:\\Users\\Ann\\Pictures\""}},
     {{0x53}, kAll, kEmpty, {}},
     {{0x57}, kAll, kBusy, {"activate \"SoundRec\"", "send \"SoundRec\" WM_COMMAND 209"}},
-    {{0x57}, kAll, kEmpty, {"run soundrecorder.exe"}},
+    {{0x57}, Not(kWin10On), kEmpty, {"run soundrecorder.exe"}},
+    {{0x57}, kWin10On, kEmpty, {}},
     {{0x58}, kAll, kBoth, {"run magnify.exe"}},
     {{0x59}, kAll, kBoth, {"keys +0x5B +0x44 -0x44 -0x5B"}},
     {{0x5A},
-     kAll,
+     Not(kWin11),
      kBusy,
      {"picture GADGET", "run \"C:\\Program Files\\Windows Sidebar\\sidebar.exe\" /showgadgets", "sleep 500",
       "restore \"SideBar_AppBarBullet\"", "top \"SideBar_AppBarBullet\"", "keys +0x0D -0x0D"}},
-    {{0x5A}, kAll, kEmpty, {"picture GADGET", "sleep 500"}},
+    {{0x5A}, Not(kWin11), kEmpty, {"picture GADGET", "sleep 500"}},
+    {{0x5A}, kWin11, kBoth, {"picture GADGET", "keys +0x5B +0x57 -0x57 -0x5B"}},
     {{0x5C},
      kAll,
      kBusy,
      {"picture GAME",
       "open hidden cmd.exe /c explorer.exe \"C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\Games\""}},
-    {{0x5C}, kAll, kEmpty, {"picture GAME"}},
+    {{0x5C}, Not(kWin10On), kEmpty, {"picture GAME"}},
+    {{0x5C}, kWin10On, kEmpty, {"picture GAME", "keys +0x5B +0x47 -0x47 -0x5B"}},
 };
 
-std::vector<std::string> DispatchOn(std::uint32_t code, int osKind, Scene scene) {
+std::vector<std::string> DispatchOn(std::uint32_t code, int desktopIndex, Scene scene) {
     CFakeDesktop desktop;
     if (scene == kBusy) {
         MakeBusyDesktop(desktop);
     }
-    return Dispatch(desktop, osKind, {code});
+    const int osKind = desktopIndex > 8 ? 8 : desktopIndex;
+    const int osRelease = desktopIndex == kWin10Desktop ? kOsWin10 : desktopIndex == kWin11Desktop ? kOsWin11 : 0;
+    return Dispatch(desktop, osKind, {code}, osRelease);
 }
 
 TEST(DispatchGoldenTrace, EveryDefinedCodeOnEveryVersionClassFollowsTheTable) {
     for (const Scene scene : {kBusy, kEmpty}) {
-        for (int osKind = 0; osKind <= 8; ++osKind) {
+        for (int osKind = 0; osKind <= kLastDesktop; ++osKind) {
             for (std::uint32_t code = 0; code <= 0xFF; ++code) {
                 const Row* expected = nullptr;
                 for (const Row& row : kRows) {
@@ -193,7 +211,7 @@ TEST(DispatchGoldenTrace, EveryDefinedCodeOnEveryVersionClassFollowsTheTable) {
 
 TEST(DispatchGoldenTrace, OnlyTheLowByteOfTheCodeCounts) {
     for (const Scene scene : {kBusy, kEmpty}) {
-        for (int osKind = 0; osKind <= 8; ++osKind) {
+        for (int osKind = 0; osKind <= kLastDesktop; ++osKind) {
             EXPECT_EQ(DispatchOn(0x120, osKind, scene), DispatchOn(0x20, osKind, scene)) << osKind;
             EXPECT_TRUE(DispatchOn(0x113, osKind, scene).empty()) << osKind;
             EXPECT_TRUE(DispatchOn(0x15D, osKind, scene).empty()) << osKind;

@@ -31,16 +31,17 @@ void MakeBusyDesktop(CFakeDesktop& desktop) {
 }
 
 std::vector<std::string> Dispatch(CFakeDesktop& desktop, int osKind, std::initializer_list<std::uint32_t> codes,
-                                  DispatcherState& state) {
+                                  DispatcherState& state, int osRelease) {
     const ProgramPaths paths = TestPaths();
-    CKeyCommandDispatcher dispatcher(desktop, osKind, paths, state);
+    CKeyCommandDispatcher dispatcher(desktop, osKind, paths, state, osRelease);
     for (const std::uint32_t code : codes) {
         dispatcher.Dispatch(code);
     }
     return desktop.trace;
 }
 
-std::vector<std::string> Dispatch(CFakeDesktop& desktop, int osKind, std::initializer_list<std::uint32_t> codes) {
+std::vector<std::string> Dispatch(CFakeDesktop& desktop, int osKind, std::initializer_list<std::uint32_t> codes,
+                                  int osRelease) {
     DispatcherState state;
-    return Dispatch(desktop, osKind, codes, state);
+    return Dispatch(desktop, osKind, codes, state, osRelease);
 }

@@ -18,8 +18,10 @@ ProgramPaths TestPaths();
 // Windows and a mixer at half volume, muted.
 void MakeBusyDesktop(CFakeDesktop& desktop);
 
-// Dispatches `codes` in turn on `desktop` for version class `osKind`, from the
-// state the view starts with (or `state`), and returns the trace.
-std::vector<std::string> Dispatch(CFakeDesktop& desktop, int osKind, std::initializer_list<std::uint32_t> codes);
+// Dispatches `codes` in turn on `desktop` for version class `osKind` (and,
+// within class 8, Windows 10 or 11), from the state the view starts with (or
+// `state`), and returns the trace.
 std::vector<std::string> Dispatch(CFakeDesktop& desktop, int osKind, std::initializer_list<std::uint32_t> codes,
-                                  DispatcherState& state);
+                                  int osRelease = 0);
+std::vector<std::string> Dispatch(CFakeDesktop& desktop, int osKind, std::initializer_list<std::uint32_t> codes,
+                                  DispatcherState& state, int osRelease = 0);

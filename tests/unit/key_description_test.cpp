@@ -20,8 +20,9 @@ struct Row {
     std::string stored;  // the value under the key's name
     int osKind;
     Scene scene;
-    std::vector<std::string> programs;  // also on the computer (and for the sidebar, its path)
+    std::vector<std::string> programs;  // also on the computer (and for the sidebar, its path; for an app, its package)
     std::string description;
+    int osRelease = kOsBeforeWin10;
 };
 
 
@@ -43,6 +44,18 @@ const std::vector<Row> kRows = {
      kBusy,
      {"C:\\Program Files\\Windows Sidebar\\sidebar.exe"},
      "built in: shows the gadgets"},
+    {"sound-recorder", "", kOsVista, kEmpty, {}, "does nothing here: Sound Recorder is not installed", kOsWin10},
+    {"sound-recorder", "", kOsVista, kEmpty, {"Microsoft.WindowsSoundRecorder_8wekyb3d8bbwe"},
+     "built in: starts Windows' Sound Recorder app", kOsWin11},
+    {"sound-recorder", "", kOsVista, kEmpty, {"soundrecorder.exe"}, "built in: starts the sound recorder", kOsWin10},
+    {"gadgets", "", kOsVista, kBusy, {}, "does nothing here: sidebar.exe is not installed", kOsWin10},
+    {"gadgets", "", kOsVista, kEmpty, {}, "built in: presses Win+W (the Widgets board)", kOsWin11},
+    {"games", "", kOsVista, kEmpty, {}, "built in: opens the Games folder"},
+    {"games", "", kOsVista, kEmpty, {}, "built in: presses Win+G (the Game Bar) where there is no Games folder",
+     kOsWin10},
+    {"web-search", "", kOsVista, kBusy, {}, "built in: opens the search"},
+    {"web-search", "", kOsVista, kEmpty, {},
+     "built in: presses Ctrl+E in a web browser, otherwise Win+S (Windows' search)", kOsWin11},
     {"mute", "", kOsWin98, kBusy, {}, "built in: mutes or unmutes the sound"},
     {"mute", "", kOsWinXp, kBusy, {}, "built in: shows whether Windows muted the sound"},
     {"web-back", "", kOsVista, kBusy, {}, "built in: goes back a page in the browser or folder window"},
@@ -89,9 +102,10 @@ TEST(KeyDescription, BuiltInAndOwnActionsByReleaseAndComputer) {
         for (const std::string& program : row.programs) {
             desktop.programs.insert(program);
             desktop.existingPaths.insert(program);
+            desktop.packages.insert(program);
         }
         const KeyAction action = ParseKeyAction(StoredValueType::kString, row.stored);
-        EXPECT_EQ(DescribeKeyAction(Key(row.key), action, row.osKind, desktop), row.description)
+        EXPECT_EQ(DescribeKeyAction(Key(row.key), action, row.osKind, desktop, row.osRelease), row.description)
             << row.key << " \"" << row.stored << "\"";
         EXPECT_TRUE(desktop.trace.empty()) << row.key << ": describing a key does nothing";
     }
@@ -99,15 +113,18 @@ TEST(KeyDescription, BuiltInAndOwnActionsByReleaseAndComputer) {
 
 TEST(KeyDescription, EveryKeySaysWhatItDoesBuiltInOnEveryRelease) {
     for (int osKind = kOsOld9x; osKind <= kOsVista; ++osKind) {
-        for (const Scene scene : {kBusy, kEmpty}) {
-            CFakeDesktop desktop;
-            if (scene == kBusy) {
-                MakeBusyDesktop(desktop);
-            }
-            for (const KeyName& key : KeyNames) {
-                const std::string description = DescribeKeyAction(key, KeyAction{}, osKind, desktop);
-                EXPECT_TRUE(description.rfind("built in: ", 0) == 0 || description.rfind("does nothing here: ", 0) == 0)
-                    << key.name << " kind " << osKind << ": " << description;
+        for (const int osRelease : {kOsBeforeWin10, kOsWin10, kOsWin11}) {
+            for (const Scene scene : {kBusy, kEmpty}) {
+                CFakeDesktop desktop;
+                if (scene == kBusy) {
+                    MakeBusyDesktop(desktop);
+                }
+                for (const KeyName& key : KeyNames) {
+                    const std::string description = DescribeKeyAction(key, KeyAction{}, osKind, desktop, osRelease);
+                    EXPECT_TRUE(description.rfind("built in: ", 0) == 0 ||
+                                description.rfind("does nothing here: ", 0) == 0)
+                        << key.name << " kind " << osKind << " release " << osRelease << ": " << description;
+                }
             }
         }
     }

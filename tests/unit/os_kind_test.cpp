@@ -40,7 +40,35 @@ INSTANTIATE_TEST_SUITE_P(
         OsKindCase{"Vista", true, 6, OsVersionNumbers{6, 0}, 8},
         OsKindCase{"Windows 7", true, 6, OsVersionNumbers{6, 1}, 8},
         OsKindCase{"Windows 8 and later without a manifest", true, 6, OsVersionNumbers{6, 2}, 8},
-        OsKindCase{"Windows 10 reporting itself", true, 10, OsVersionNumbers{10, 0}, 1},
+        // The manifest names Windows 10, so Windows 10 and 11 report themselves.
+        OsKindCase{"Windows 10 reporting itself", true, 10, OsVersionNumbers{10, 0, 19045}, 8},
+        OsKindCase{"Windows 11 reporting itself", true, 10, OsVersionNumbers{10, 0, 22631}, 8},
         OsKindCase{"NT without a version record", true, 6, std::nullopt, 1}));
+
+struct OsReleaseCase {
+    const char* release;
+    bool nt;
+    std::optional<OsVersionNumbers> record;
+    int osRelease;
+};
+
+class OsReleaseTest : public testing::TestWithParam<OsReleaseCase> {};
+
+TEST_P(OsReleaseTest, TellsWindows10And11Apart) {
+    const OsReleaseCase& c = GetParam();
+    EXPECT_EQ(ClassifyOsRelease(c.nt, c.record), c.osRelease) << c.release;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Releases, OsReleaseTest,
+    testing::Values(OsReleaseCase{"Windows 8.1", true, OsVersionNumbers{6, 3, 9600}, kOsBeforeWin10},
+                    OsReleaseCase{"Windows 10 without a manifest", true, OsVersionNumbers{6, 2, 9200}, kOsBeforeWin10},
+                    OsReleaseCase{"Windows 10 1507", true, OsVersionNumbers{10, 0, 10240}, kOsWin10},
+                    OsReleaseCase{"Windows 10 22H2", true, OsVersionNumbers{10, 0, 19045}, kOsWin10},
+                    OsReleaseCase{"Server 2022", true, OsVersionNumbers{10, 0, 20348}, kOsWin10},
+                    OsReleaseCase{"Windows 11 21H2", true, OsVersionNumbers{10, 0, 22000}, kOsWin11},
+                    OsReleaseCase{"Windows 11 23H2", true, OsVersionNumbers{10, 0, 22631}, kOsWin11},
+                    OsReleaseCase{"9x never", false, OsVersionNumbers{10, 0, 22000}, kOsBeforeWin10},
+                    OsReleaseCase{"NT without a version record", true, std::nullopt, kOsBeforeWin10}));
 
 }  // namespace
