@@ -66,6 +66,8 @@ public:
     BOOL GetVolume(DWORD* volume);
     BOOL GetMute(DWORD* mute);
     BOOL SetMute(DWORD mute);
+    // Vista and later: the default playback device's level, 0..65535.
+    BOOL SetVolume(DWORD volume);
 
     KV_DECLARE_MESSAGE_MAP()
 

@@ -48,6 +48,7 @@ bool CEndpointVolume::Open() {
     if (FAILED(init) && init != RPC_E_CHANGED_MODE) {
         return false;
     }
+    ::CoCreateGuid(&m_context);
     return SUCCEEDED(::CoCreateInstance(__uuidof(MMDeviceEnumerator), nullptr, CLSCTX_ALL,
                                         __uuidof(IMMDeviceEnumerator), reinterpret_cast<void**>(&m_pEnumerator)));
 }
@@ -74,5 +75,12 @@ bool CEndpointVolume::GetMute(DWORD* mute) const {
 
 bool CEndpointVolume::SetMute(DWORD mute) const {
     ComPtr<IAudioEndpointVolume> endpoint;
-    return OpenDefaultEndpoint(m_pEnumerator, &endpoint) && SUCCEEDED(endpoint->SetMute(mute != 0, nullptr));
+    return OpenDefaultEndpoint(m_pEnumerator, &endpoint) && SUCCEEDED(endpoint->SetMute(mute != 0, &m_context));
+}
+
+bool CEndpointVolume::SetVolume(DWORD volume) const {
+    ComPtr<IAudioEndpointVolume> endpoint;
+    const float level = static_cast<float>(volume) / 65535.0f;
+    return OpenDefaultEndpoint(m_pEnumerator, &endpoint) &&
+           SUCCEEDED(endpoint->SetMasterVolumeLevelScalar(level, &m_context));
 }

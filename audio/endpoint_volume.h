@@ -19,7 +19,12 @@ public:
     bool GetVolume(DWORD* volume) const;
     bool GetMute(DWORD* mute) const;
     bool SetMute(DWORD mute) const;
+    // Sets the master level (0..65535).
+    bool SetVolume(DWORD volume) const;
 
 private:
     struct IMMDeviceEnumerator* m_pEnumerator = nullptr;
+    // Every change the program makes carries this, so that its own changes
+    // can be told from those of other programs.
+    GUID m_context{};
 };

@@ -102,6 +102,10 @@ BOOL CTamberView::GetMute(DWORD* mute) {
     return UsesEndpoint() ? m_endpointVolume.GetMute(mute) : ReadControl(m_hMixer, m_dwMuteControlID, mute);
 }
 
+BOOL CTamberView::SetVolume(DWORD volume) {
+    return UsesEndpoint() && m_endpointVolume.SetVolume(volume);
+}
+
 BOOL CTamberView::SetMute(DWORD mute) {
     if (UsesEndpoint()) {
         return m_endpointVolume.SetMute(mute);

@@ -100,4 +100,9 @@ public:
     virtual bool GetVolume(std::uint32_t& volume) = 0;
     virtual bool GetMute(std::uint32_t& mute) = 0;
     virtual bool SetMute(std::uint32_t mute) = 0;
+    // Vista and later: sets the default playback device's level (0..65535);
+    // and whether the keyboard hook takes the volume keys from Windows, so
+    // that the program sets the level itself.
+    virtual bool SetVolume(std::uint32_t volume) = 0;
+    virtual bool TakesVolumeKeys() = 0;
 };

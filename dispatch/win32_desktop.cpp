@@ -282,3 +282,12 @@ bool CWin32Desktop::GetMute(std::uint32_t& mute) {
 bool CWin32Desktop::SetMute(std::uint32_t mute) {
     return m_view.SetMute(mute) != FALSE;
 }
+
+bool CWin32Desktop::SetVolume(std::uint32_t volume) {
+    return m_view.SetVolume(volume) != FALSE;
+}
+
+bool CWin32Desktop::TakesVolumeKeys() {
+    // The keyboard hook lets every volume key go on to Windows.
+    return false;
+}

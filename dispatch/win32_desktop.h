@@ -43,6 +43,8 @@ public:
     bool GetVolume(std::uint32_t& volume) override;
     bool GetMute(std::uint32_t& mute) override;
     bool SetMute(std::uint32_t mute) override;
+    bool SetVolume(std::uint32_t volume) override;
+    bool TakesVolumeKeys() override;
 
 private:
     CTamberView& m_view;

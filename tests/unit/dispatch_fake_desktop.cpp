@@ -141,8 +141,18 @@ bool CFakeDesktop::GetMute(std::uint32_t& mute) {
 
 bool CFakeDesktop::SetMute(std::uint32_t mute) {
     trace.push_back("mute " + std::to_string(mute));
-    if (mixerMute) {
-        mixerMute = mute;
+    if (!mixerMute || refusesChanges) {
+        return false;
     }
-    return mixerMute.has_value();
+    mixerMute = mute;
+    return true;
+}
+
+bool CFakeDesktop::SetVolume(std::uint32_t volume) {
+    trace.push_back("set volume " + std::to_string(volume));
+    if (!mixerVolume || refusesChanges) {
+        return false;
+    }
+    mixerVolume = volume;
+    return true;
 }
