@@ -52,6 +52,11 @@ public:
     // Lets go of a Shift the dispatcher holds down; done before the program ends,
     // so that the user's Shift key does not stay held system-wide.
     void ReleaseShiftLatch();
+    // Another program, Windows' own mixer or a headset changed the default
+    // device's level or mute (Vista and later): the strip or the mute picture
+    // shows it. A new default device is the one heard from then on.
+    LRESULT OnVolumeChangedElsewhere(WPARAM muted, LPARAM volume);
+    LRESULT OnDefaultDeviceChanged(WPARAM, LPARAM);
     bool IsShiftLatched() const { return m_bShiftLatched != FALSE; }
 
     // On-screen pictures: replace any popup by the named key picture strip;

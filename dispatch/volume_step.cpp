@@ -24,6 +24,10 @@ std::uint32_t VolumeOfPercent(int percent) {
     return static_cast<std::uint32_t>(std::lround(std::clamp(percent, 0, 100) * kFullVolume / 100.0));
 }
 
+std::uint32_t VolumeOfScalar(float level) {
+    return static_cast<std::uint32_t>(std::lround(std::clamp(level, 0.0f, 1.0f) * kFullVolume));
+}
+
 int PercentOfVolume(std::uint32_t volume) {
     return static_cast<int>(std::lround(std::min<double>(volume, kFullVolume) * 100.0 / kFullVolume));
 }

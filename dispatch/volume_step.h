@@ -11,6 +11,8 @@ constexpr std::uint32_t kFullVolume = 65535;
 // within 0-100. A level a hair below a step (0.2199999) counts as that step.
 int StepVolumePercent(std::uint32_t volume, bool up);
 std::uint32_t VolumeOfPercent(int percent);
+// A device's level, 0.0-1.0, as 0..65535; beyond the range, its nearer end.
+std::uint32_t VolumeOfScalar(float level);
 // The whole percentage of a level, as the popup says it.
 int PercentOfVolume(std::uint32_t volume);
 // The frame of the level strip, 0-25; beyond the range, the top frame.

@@ -1,6 +1,8 @@
 #include "dispatch/win32_desktop.h"
 
+#include "app/globals.h"
 #include "app/tamber_view.h"
+#include "dispatch/version_sets.h"
 #include "dispatch/special_folder.h"
 #include "dispatch/text_encoding_win32.h"
 #include "driver/os_architecture.h"
@@ -10,6 +12,7 @@
 #include "hookwell/user_modifiers.h"
 #include "registry/reg_access.h"
 #include "settings/settings_store.h"
+#include "settings/volume_keys_setting.h"
 
 #include <shlwapi.h>
 
@@ -288,6 +291,6 @@ bool CWin32Desktop::SetVolume(std::uint32_t volume) {
 }
 
 bool CWin32Desktop::TakesVolumeKeys() {
-    // The keyboard hook lets every volume key go on to Windows.
-    return false;
+    // As the keyboard hook decides for each key; without the hook in place, Windows has them.
+    return ProgramSetsVolume(g_nOsKind, ReadVolumeKeysSetting()) && KeyboardHookInPlace();
 }

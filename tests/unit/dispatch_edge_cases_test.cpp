@@ -362,6 +362,9 @@ TEST(DispatchDeviceVolume, StepsAndFramesOfLevels) {
     }
     EXPECT_EQ(VolumeOfPercent(22), 14418u);
     EXPECT_EQ(VolumeOfPercent(101), 65535u);
+    EXPECT_EQ(VolumeOfScalar(0.2199999f), 14418u);
+    EXPECT_EQ(VolumeOfScalar(1.5f), 65535u);
+    EXPECT_EQ(VolumeOfScalar(-0.1f), 0u);
 }
 
 }  // namespace
