@@ -1,5 +1,4 @@
 #include "settings/settings_store.h"
-#include "settings/volume_keys_setting.h"
 
 #include "dispatch/text_encoding_win32.h"
 #include "registry/reg_access.h"
@@ -114,12 +113,4 @@ DefaultPaths WorkOutDefaultPaths(int osKind) {
                               ReadTextValue(HKEY_LOCAL_MACHINE, kWindowsCurrentVersion, "ProgramFilesDir").value_or(""),
                               Folder(&::GetSystemDirectoryW), Folder(&::GetWindowsDirectoryW)};
     return ComposeDefaultPaths(places, osKind, &OpensForReading);
-}
-
-bool ReadVolumeKeysSetting() {
-    DWORD value = 1;
-    DWORD size = sizeof value;
-    return ::RegGetValueA(HKEY_LOCAL_MACHINE, kSettingsKey, "VolumeKeys", RRF_RT_REG_DWORD, nullptr, &value, &size) !=
-               ERROR_SUCCESS ||
-           value != 0;
 }
