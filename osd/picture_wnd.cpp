@@ -1,6 +1,7 @@
 #include "osd/picture_wnd.h"
 
 #include "osd/picture_monitor.h"
+#include "osd/picture_text.h"
 
 namespace {
 
@@ -45,17 +46,19 @@ BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint o
         return FALSE;
     }
     m_strPictureName = name;
+    m_strText = KeyPictureText(name);
     m_nFrameHeight = frameHeight;
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset) {
+BOOL CPictureWnd::ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset) {
     // A volume popup already up keeps its 800 ms running until the new level is shown.
     if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset)) {
         return FALSE;
     }
     m_nFrameHeight = kVolumeFrameHeight;
     m_nFrame = level;
+    m_strText = VolumeText(volume);
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
@@ -134,7 +137,19 @@ void CPictureWnd::ShowStrip(const std::string& name) {
         Hide();
         return;
     }
+    SayWhatIsShown();
     ShowFrame();
+}
+
+void CPictureWnd::SayWhatIsShown() {
+    // Told before the picture shows, so a reader that looks at it on its
+    // appearing finds the new text. Setting the text announces the change
+    // (EVENT_OBJECT_NAMECHANGE); the same text again announces nothing.
+    char shown[64] = "";
+    ::GetWindowTextA(m_hWnd, shown, sizeof shown);
+    if (m_strText != shown) {
+        ::SetWindowTextA(m_hWnd, m_strText.c_str());
+    }
 }
 
 void CPictureWnd::ShowFrame() {
