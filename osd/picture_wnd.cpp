@@ -64,10 +64,14 @@ BOOL CPictureWnd::ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint of
 
 BOOL CPictureWnd::CreatePopup() {
     const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr &&
-           CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
-                    kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
-                    nullptr);
+    if (className == nullptr ||
+        !CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
+                  kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
+                  nullptr)) {
+        return FALSE;
+    }
+    m_name.Attach(m_hWnd);
+    return TRUE;
 }
 
 BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset) {
@@ -137,20 +141,12 @@ void CPictureWnd::ShowStrip(const std::string& name) {
         Hide();
         return;
     }
-    SayWhatIsShown();
+    // Told before the picture shows, so a reader that looks at it on its
+    // appearing finds the new text.
+    m_name.Set(m_strText);
     ShowFrame();
 }
 
-void CPictureWnd::SayWhatIsShown() {
-    // Told before the picture shows, so a reader that looks at it on its
-    // appearing finds the new text. Setting the text announces the change
-    // (EVENT_OBJECT_NAMECHANGE); the same text again announces nothing.
-    char shown[64] = "";
-    ::GetWindowTextA(m_hWnd, shown, sizeof shown);
-    if (m_strText != shown) {
-        ::SetWindowTextA(m_hWnd, m_strText.c_str());
-    }
-}
 
 void CPictureWnd::ShowFrame() {
     // The window owns the region it is given: hand it a copy of the strip's.

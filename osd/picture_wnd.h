@@ -12,6 +12,7 @@
 #include "framework/wnd.h"
 #include "osd/picture_strips.h"
 #include "osd/popup_place.h"
+#include "osd/window_name.h"
 
 #include <cstdint>
 #include <string>
@@ -44,7 +45,6 @@ private:
     BOOL Prepare(Shows shows, PopupPoint offset);
     void ShowStrip(const std::string& name);
     void ShowFrame();
-    void SayWhatIsShown();
     void Hide();
 
     int OnCreate(LPCREATESTRUCTA cs);
@@ -65,4 +65,5 @@ private:
     std::string m_strPictureName;
     // The window text the picture asked for takes when it comes on screen.
     std::string m_strText;
+    CWindowName m_name;
 };
