@@ -60,8 +60,11 @@ public:
     bool IsShiftLatched() const { return m_bShiftLatched != FALSE; }
 
     // On-screen pictures: replace any popup by the named key picture strip;
-    // show the volume level (0-25) 100 ms after the last request.
+    // show the volume level (0-25) 100 ms after the last request, the popup
+    // saying the volume (0..65535) as a percentage.
     void ShowKeyPicture(const char* name, int frameHeight);
+    void RequestVolumeDisplay(int level, std::uint32_t volume);
+    // A level known only by its frame says the lowest volume the frame stands for.
     void RequestVolumeDisplay(int level);
 
     // The speakers' volume and mute of the first mixer; TRUE on success.
@@ -132,6 +135,7 @@ private:
     // The one picture popup, hidden between pictures, on its own thread.
     CPictureThread m_pictures;
     int m_nPendingLevel = 0;
+    std::uint32_t m_dwPendingVolume = 0;
     // The clipboard's memory-block formats, saved while a text is pasted.
     struct ClipEntry {
         UINT format;
