@@ -64,8 +64,6 @@ public:
     // saying the volume (0..65535) as a percentage.
     void ShowKeyPicture(const char* name, int frameHeight);
     void RequestVolumeDisplay(int level, std::uint32_t volume);
-    // A level known only by its frame says the lowest volume the frame stands for.
-    void RequestVolumeDisplay(int level);
 
     // The speakers' volume and mute of the first mixer; TRUE on success.
     BOOL OpenMixer();

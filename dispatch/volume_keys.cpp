@@ -8,7 +8,7 @@ void CKeyCommandDispatcher::Volume(const char* picture, unsigned vk) {
         // The system changed the volume itself; the strip shows the mixer's
         // level. A failed read shows the level last read.
         m_desktop.GetVolume(m_state.dwVolume);
-        m_desktop.RequestVolumeDisplay(VolumeFrame(m_state.dwVolume));
+        m_desktop.RequestVolumeDisplay(m_state.dwVolume);
         return;
     }
     if (m_nOsKind == kOsVista && DeviceVolume(vk == kVkVolumeUp, vk)) {
@@ -42,7 +42,7 @@ bool CKeyCommandDispatcher::DeviceVolume(bool up, unsigned vk) {
     }
     // Where Windows sets the level, its change shows the strip again as it lands.
     m_state.dwVolume = volume;
-    m_desktop.RequestVolumeDisplay(VolumeFrame(volume));
+    m_desktop.RequestVolumeDisplay(volume);
     return true;
 }
 
@@ -78,6 +78,6 @@ void CKeyCommandDispatcher::VolumeChangedElsewhere(std::uint32_t volume, std::ui
     if (muteSwitched) {
         Picture(muted != 0 ? "Mute" : "UnMute");
     } else {
-        m_desktop.RequestVolumeDisplay(VolumeFrame(volume));
+        m_desktop.RequestVolumeDisplay(volume);
     }
 }

@@ -3,6 +3,7 @@
 #include "app/globals.h"
 #include "app/tamber_view.h"
 #include "dispatch/version_sets.h"
+#include "dispatch/volume_step.h"
 #include "dispatch/special_folder.h"
 #include "dispatch/text_encoding_win32.h"
 #include "driver/os_architecture.h"
@@ -270,8 +271,8 @@ void CWin32Desktop::ShowKeyPicture(const std::string& name) {
     m_view.ShowKeyPicture(name.c_str(), kKeyPictureFrameHeight);
 }
 
-void CWin32Desktop::RequestVolumeDisplay(int level) {
-    m_view.RequestVolumeDisplay(level);
+void CWin32Desktop::RequestVolumeDisplay(std::uint32_t volume) {
+    m_view.RequestVolumeDisplay(VolumeFrame(volume), volume);
 }
 
 bool CWin32Desktop::GetVolume(std::uint32_t& volume) {

@@ -2,13 +2,9 @@
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
 
-#include <algorithm>
-
 namespace {
 
 constexpr UINT kVolumeDelayMs = 100;
-// The volume's range 0..65535 over the 26 frames of the level strip.
-constexpr std::uint32_t kVolumePerFrame = 2621;
 
 // The popups stand this far left of and above the corner of the full-screen
 // client area: key pictures (32 x 32 at 100 %) and the wider volume strip (96 x 32).
@@ -30,10 +26,6 @@ void CTamberView::RequestVolumeDisplay(int level, std::uint32_t volume) {
     m_nPendingLevel = level;
     m_dwPendingVolume = volume;
     ::SetTimer(m_hWnd, kTimerVolumeDisplay, kVolumeDelayMs, nullptr);
-}
-
-void CTamberView::RequestVolumeDisplay(int level) {
-    RequestVolumeDisplay(level, static_cast<std::uint32_t>(std::max(level, 0)) * kVolumePerFrame);
 }
 
 void CTamberView::ShowVolumeDisplay() {

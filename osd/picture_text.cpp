@@ -1,5 +1,7 @@
 #include "osd/picture_text.h"
 
+#include "dispatch/volume_step.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -38,8 +40,6 @@ constexpr PictureText kPictureTexts[] = {
     {"GAME", "Games"},
 };
 
-constexpr std::uint32_t kTopVolume = 65535;
-
 // Pictures are found as resources are, without regard to case.
 bool SameName(const std::string& a, const char* b) {
     const std::string other(b);
@@ -60,7 +60,5 @@ std::string KeyPictureText(const std::string& name) {
 }
 
 std::string VolumeText(std::uint32_t volume) {
-    const std::uint64_t level = std::min(volume, kTopVolume);
-    const std::uint64_t percent = (level * 100 + kTopVolume / 2) / kTopVolume;
-    return "Volume " + std::to_string(percent) + " %";
+    return "Volume " + std::to_string(PercentOfVolume(volume)) + " %";
 }

@@ -80,7 +80,7 @@ public:
     int QueryOsArchitecture() override { return architecture; }
     void SetCdDoor(bool open) override;
     void ShowKeyPicture(const std::string& name) override;
-    void RequestVolumeDisplay(int level) override;
+    void RequestVolumeDisplay(std::uint32_t volume) override;
     bool GetVolume(std::uint32_t& volume) override;
     bool GetMute(std::uint32_t& mute) override;
     bool SetMute(std::uint32_t mute) override;
