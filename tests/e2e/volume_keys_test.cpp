@@ -9,6 +9,7 @@
 #include "tests/e2e/popups.h"
 #include "tests/e2e/registry_fixture.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -115,9 +116,28 @@ E2E_CASE(VolumeKeys, OnWindows10TheKeysStepTheDeviceByTwoPercentAndWindowsNeverS
                   !IsEqualGUID(audio.LastContext(kSpeakers), GUID_NULL),
               "the changes carry keyvane's own context");
     E2E_CHECK(VolumeKeysReceived(front).empty(), "no volume key reached the window in front");
-    for (HWND popup : e2e::FindPopups(keyvane.Pid(), keyvane.Frame())) {
-        e2e::SaveScreenshot(popup, "volume-strip-windows10");
-    }
+    // The strip as the user sees it at 22 %: frame 5, cut to its shape.
+    const HRGN frame = e2e::ExpectedFrameRegion("VOLUME.bmp", 5);
+    HWND strip = nullptr;
+    E2E_CHECK(e2e::WaitFor(
+                  [&] {
+                      for (HWND popup : e2e::FindPopups(keyvane.Pid(), keyvane.Frame())) {
+                          strip = e2e::RegionEquals(popup, frame) ? popup : strip;
+                      }
+                      return strip != nullptr;
+                  },
+                  3000),
+              "the strip shows frame 5");
+    ::DeleteObject(frame);
+    // Painted once the screen shows more than the white a new window starts with.
+    E2E_CHECK(e2e::WaitFor(
+                  [&] {
+                      const auto shot = e2e::CaptureScreen(e2e::WindowRect(strip)).pixels;
+                      return std::any_of(shot.begin(), shot.end(), [](std::uint32_t pixel) { return pixel != 0xFFFFFF; });
+                  },
+                  2000),
+              "the strip is painted");
+    e2e::SaveScreenshot(strip, "volume-strip-windows10");
 }
 
 E2E_CASE(VolumeKeys, HeldKeysStepOnEachRepeatMuteSwitchesOnceAndAVolumeKeyUnmutes) {
