@@ -213,12 +213,27 @@ bool VolumeKeysChecked(HWND window) {
 // pictures' list, by Space.
 void ToggleVolumeKeys(HWND window, bool click) {
     const bool was = VolumeKeysChecked(window);
+    const HWND box = ::GetDlgItem(window, kVolumeKeysBox);
     if (click) {
-        const RECT box = e2e::WindowRect(::GetDlgItem(window, kVolumeKeysBox));
-        e2e::ClickAt(box.left + 10, (box.top + box.bottom) / 2);
+        const RECT rect = e2e::WindowRect(box);
+        const POINT point{rect.left + 10, (rect.top + rect.bottom) / 2};
+        // Pointed at first, as a hand does: a click in the same instant as
+        // the move is lost under Wine on a busy machine.
+        ::SetCursorPos(point.x, point.y);
+        E2E_CHECK(e2e::WaitPumping(
+                      [&] {
+                          POINT cursor{};
+                          return ::GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y &&
+                                 ::WindowFromPoint(point) == box;
+                      },
+                      3000),
+                  "the pointer is on the volume keys box");
+        e2e::ClickAt(point.x, point.y);
     } else {
         PressChord({VK_MENU, 'P'});
         PressChord({VK_SHIFT, VK_TAB});
+        E2E_CHECK(e2e::WaitPumping([&] { return e2e::FocusOf(window) == box; }, 3000),
+                  "the volume keys box has the focus");
         e2e::Press(VK_SPACE);
     }
     E2E_CHECK(e2e::WaitPumping([&] { return VolumeKeysChecked(window) != was; }, 3000),
