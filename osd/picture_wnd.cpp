@@ -1,5 +1,6 @@
 #include "osd/picture_wnd.h"
 
+#include "framework/stage_stamps.h"
 #include "osd/picture_monitor.h"
 #include "osd/picture_text.h"
 
@@ -116,6 +117,7 @@ void CPictureWnd::OnTimer(UINT id) {
         case kTimerLoadLevel:
             ::KillTimer(m_hWnd, kTimerLoadLevel);
             ShowStrip(kVolumeStrip);
+            framework::StampStage(framework::Stage::kLevelShown);
             if (m_shows != Shows::kNothing) {
                 ::SetTimer(m_hWnd, kTimerCloseLevel, kLevelShownMs, nullptr);
             }
