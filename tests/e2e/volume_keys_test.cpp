@@ -75,6 +75,17 @@ std::vector<std::string> VolumeKeysReceived(const e2e::TestWindow& front) {
     return keys;
 }
 
+// keyvane seeing Windows 10, started once the stand-in is registered, and a
+// window of the test program in front of it.
+struct Windows10InFront {
+    Windows10InFront() {
+        E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
+        E2E_CHECK(front.BringToFront(), "the test window is in front");
+    }
+    KeyvaneProcess keyvane{"win10"};
+    e2e::TestWindow front{"KeyvaneVolumeFront"};
+};
+
 // A key held for `repeats` auto-repeats, then let go.
 void Hold(BYTE vk, int repeats) {
     const auto scan = static_cast<BYTE>(::MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
@@ -89,10 +100,9 @@ void Hold(BYTE vk, int repeats) {
 E2E_CASE(VolumeKeys, OnWindows10TheKeysStepTheDeviceByTwoPercentAndWindowsNeverSeesThem) {
     AudioStandIn audio;
     audio.ChangeFromElsewhere(kSpeakers, 0.21f, false);
-    KeyvaneProcess keyvane("win10");
-    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
-    e2e::TestWindow front("KeyvaneVolumeFront");
-    E2E_CHECK(front.BringToFront(), "the test window is in front");
+    Windows10InFront scene;
+    KeyvaneProcess& keyvane = scene.keyvane;
+    const e2e::TestWindow& front = scene.front;
     const struct {
         BYTE key;
         float level;
@@ -142,10 +152,9 @@ E2E_CASE(VolumeKeys, OnWindows10TheKeysStepTheDeviceByTwoPercentAndWindowsNeverS
 
 E2E_CASE(VolumeKeys, HeldKeysStepOnEachRepeatMuteSwitchesOnceAndAVolumeKeyUnmutes) {
     AudioStandIn audio;
-    KeyvaneProcess keyvane("win10");
-    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
-    e2e::TestWindow front("KeyvaneVolumeFront");
-    E2E_CHECK(front.BringToFront(), "the test window is in front");
+    Windows10InFront scene;
+    KeyvaneProcess& keyvane = scene.keyvane;
+    const e2e::TestWindow& front = scene.front;
     Hold(VK_VOLUME_UP, 3);
     E2E_CHECK(LevelBecomes(audio, kSpeakers, 0.58f), "four steps from 50 %, is " + std::to_string(audio.Level(kSpeakers)));
     size_t from = keyvane.Mark();
@@ -171,10 +180,8 @@ E2E_CASE(VolumeKeys, HeldKeysStepOnEachRepeatMuteSwitchesOnceAndAVolumeKeyUnmute
 
 E2E_CASE(VolumeKeys, ChangesFromElsewhereShowOnceAndANewDefaultDeviceIsFollowed) {
     AudioStandIn audio;
-    KeyvaneProcess keyvane("win10");
-    E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
-    e2e::TestWindow front("KeyvaneVolumeFront");
-    E2E_CHECK(front.BringToFront(), "the test window is in front");
+    Windows10InFront scene;
+    KeyvaneProcess& keyvane = scene.keyvane;
     size_t from = keyvane.Mark();
     audio.ChangeFromElsewhere(kSpeakers, 0.64f, false);
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: volume level 16") >= 0, "another program's change shows the strip");
@@ -222,10 +229,9 @@ E2E_CASE(VolumeKeys, TheKeyGoesOnToWindowsWhenTheSettingSaysSoOrNoDeviceTakesThe
         setting.SetDword(scene.setting);
         audio.SetDevices(scene.devices);
         audio.SetRefuses(kSpeakers, scene.refuses);
-        KeyvaneProcess keyvane("win10");
-        E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
-        e2e::TestWindow front("KeyvaneVolumeFront");
-        E2E_CHECK(front.BringToFront(), "the test window is in front");
+        Windows10InFront running;
+        KeyvaneProcess& keyvane = running.keyvane;
+        const e2e::TestWindow& front = running.front;
         const size_t from = keyvane.Mark();
         e2e::Press(VK_VOLUME_UP);
         E2E_CHECK(keyvane.WaitForLine(from, std::string("keyvane: ") + scene.shown) >= 0,
