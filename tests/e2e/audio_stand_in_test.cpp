@@ -279,6 +279,10 @@ E2E_CASE(AudioStandIn, DefaultDeviceFollowedUntilThereIsNone) {
     E2E_CHECK(SUCCEEDED(enumerator->EnumAudioEndpoints(eRender, DEVICE_STATE_ACTIVE, &present.p)) &&
                   SUCCEEDED(present->GetCount(&count)) && count == 2,
               "two playback devices are present");
+    // Callers compare device pointers (Wine's own wave functions find the default so).
+    Held<IMMDevice> second;
+    E2E_CHECK(SUCCEEDED(present->Item(1, &second.p)) && second.p == headphones.p,
+              "an endpoint is one object however it is reached");
 
     // Each device's changes go to its own callbacks only.
     Held<IAudioEndpointVolume> headphonesVolume;

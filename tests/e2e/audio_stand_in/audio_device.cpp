@@ -1,12 +1,13 @@
 #include "tests/e2e/audio_stand_in/audio_device.h"
 
+#include "tests/e2e/audio_stand_in/device_properties.h"
 #include "tests/e2e/audio_stand_in/endpoint_volume.h"
 
 #include <audioclient.h>
 #include <endpointvolume.h>
 
-#include <cstring>
-#include <cwchar>
+#include <mutex>
+
 
 namespace audio_stand_in {
 
@@ -19,8 +20,17 @@ bool Present(int index) {
 
 }  // namespace
 
+// One object per endpoint for the life of the process, as Windows gives:
+// callers compare the default device's pointer with an enumeration's (Wine's
+// own wave functions do).
 HRESULT HandOutDevice(int index, IMMDevice** device) {
-    return HandOut(new AudioDevice(index), __uuidof(IMMDevice), reinterpret_cast<void**>(device));
+    static std::mutex mutex;
+    static AudioDevice* devices[kMaxDevices] = {};
+    std::lock_guard<std::mutex> hold(mutex);
+    if (devices[index] == nullptr) {
+        devices[index] = new AudioDevice(index);
+    }
+    return devices[index]->QueryInterface(__uuidof(IMMDevice), reinterpret_cast<void**>(device));
 }
 
 // Only the volume control is there; a device that has gone gives none.
@@ -38,24 +48,21 @@ HRESULT AudioDevice::Activate(REFIID iid, DWORD, PROPVARIANT*, void** object) {
     return HandOut(new EndpointVolume(m_index), iid, object);
 }
 
+// Read-only whatever the access asked for: a write is refused at SetValue.
 HRESULT AudioDevice::OpenPropertyStore(DWORD, IPropertyStore** properties) {
-    if (properties != nullptr) {
-        *properties = nullptr;
+    if (properties == nullptr) {
+        return E_POINTER;
     }
-    return E_NOTIMPL;
+    *properties = nullptr;
+    return HandOut(new DeviceProperties(m_index), __uuidof(IPropertyStore), reinterpret_cast<void**>(properties));
 }
 
 HRESULT AudioDevice::GetId(LPWSTR* id) {
     if (id == nullptr) {
         return E_POINTER;
     }
-    const size_t size = (std::wcslen(kDeviceIds[m_index]) + 1) * sizeof(wchar_t);
-    *id = static_cast<LPWSTR>(::CoTaskMemAlloc(size));
-    if (*id == nullptr) {
-        return E_OUTOFMEMORY;
-    }
-    std::memcpy(*id, kDeviceIds[m_index], size);
-    return S_OK;
+    *id = TaskMemCopy(kDeviceIds[m_index]);
+    return *id == nullptr ? E_OUTOFMEMORY : S_OK;
 }
 
 HRESULT AudioDevice::GetState(DWORD* state) {

@@ -7,6 +7,9 @@
 
 #include <objbase.h>
 
+#include <cstring>
+#include <cwchar>
+
 #include "tests/e2e/audio_stand_in/module.h"
 
 namespace audio_stand_in {
@@ -50,6 +53,16 @@ HRESULT HandOut(Object* object, REFIID iid, void** result) {
     const HRESULT hr = object->QueryInterface(iid, result);
     object->Release();
     return hr;
+}
+
+// A copy of `text` that the caller frees with CoTaskMemFree; null when out of memory.
+inline LPWSTR TaskMemCopy(const wchar_t* text) {
+    const size_t size = (std::wcslen(text) + 1) * sizeof(wchar_t);
+    auto* copy = static_cast<LPWSTR>(::CoTaskMemAlloc(size));
+    if (copy != nullptr) {
+        std::memcpy(copy, text, size);
+    }
+    return copy;
 }
 
 }  // namespace audio_stand_in
