@@ -10,6 +10,10 @@ constexpr unsigned kMsgTrayNotify = 0x0400 + 100;    // WM_USER+100
 constexpr unsigned kMsgKeyActivity = 0x0400 + 101;   // WM_USER+101: active icon, no command
 constexpr unsigned kMsgIconNormal = 0x0400 + 102;    // WM_USER+102
 constexpr unsigned kMsgKeyLogRecord = 0x0400 + 104;  // WM_USER+104: lParam is a report code
+// From the playback devices' news (Vista and later): a change made elsewhere
+// (wParam the mute state, lParam the level), and a new default device.
+constexpr unsigned kMsgVolumeChanged = 0x0400 + 105;
+constexpr unsigned kMsgDefaultDeviceChanged = 0x0400 + 106;
 
 struct KeyIntake {
     enum class Icon { kUnchanged, kActive, kNormal };

@@ -33,6 +33,8 @@ const framework::MessageMap& CTamberView::ThisMessageMap() {
         framework::OnMessage<&CTamberView::OnCreate>(WM_CREATE),
         framework::OnMessage<&CTamberView::OnTrayNotify>(kMsgTrayNotify),
         framework::OnMessage<&CTamberView::OnTimer>(WM_TIMER),
+        framework::OnMessage<&CTamberView::OnVolumeChangedElsewhere>(kMsgVolumeChanged),
+        framework::OnMessage<&CTamberView::OnDefaultDeviceChanged>(kMsgDefaultDeviceChanged),
         framework::OnCommand<&CTamberView::OnSetup>(ID_SETUP),
         framework::OnCommand<&CTamberView::OnAbout>(ID_TRAY_ABOUT),
         framework::OnCommand<&CTamberView::OnKeys>(ID_TRAY_KEYS),
@@ -85,7 +87,7 @@ void CTamberView::OnInitialUpdate() {
     m_bShiftLatched = FALSE;
     m_logPoller.Start();
     // The hook library's road: its thread needs the view's window to post to.
-    m_keybdhook.Start(m_hWnd);
+    m_keybdhook.Start(m_hWnd, g_nOsKind);
 }
 
 LRESULT CTamberView::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -52,12 +52,18 @@ public:
     // Lets go of a Shift the dispatcher holds down; done before the program ends,
     // so that the user's Shift key does not stay held system-wide.
     void ReleaseShiftLatch();
+    // Another program, Windows' own mixer or a headset changed the default
+    // device's level or mute (Vista and later): the strip or the mute picture
+    // shows it. A new default device is the one heard from then on.
+    LRESULT OnVolumeChangedElsewhere(WPARAM muted, LPARAM volume);
+    LRESULT OnDefaultDeviceChanged(WPARAM, LPARAM);
     bool IsShiftLatched() const { return m_bShiftLatched != FALSE; }
 
     // On-screen pictures: replace any popup by the named key picture strip;
-    // show the volume level (0-25) 100 ms after the last request.
+    // show the volume level (0-25) 100 ms after the last request, the popup
+    // saying the volume (0..65535) as a percentage.
     void ShowKeyPicture(const char* name, int frameHeight);
-    void RequestVolumeDisplay(int level);
+    void RequestVolumeDisplay(int level, std::uint32_t volume);
 
     // The speakers' volume and mute of the first mixer; TRUE on success.
     BOOL OpenMixer();
@@ -66,6 +72,8 @@ public:
     BOOL GetVolume(DWORD* volume);
     BOOL GetMute(DWORD* mute);
     BOOL SetMute(DWORD mute);
+    // Vista and later: the default playback device's level, 0..65535.
+    BOOL SetVolume(DWORD volume);
 
     KV_DECLARE_MESSAGE_MAP()
 
@@ -125,6 +133,7 @@ private:
     // The one picture popup, hidden between pictures, on its own thread.
     CPictureThread m_pictures;
     int m_nPendingLevel = 0;
+    std::uint32_t m_dwPendingVolume = 0;
     // The clipboard's memory-block formats, saved while a text is pasted.
     struct ClipEntry {
         UINT format;

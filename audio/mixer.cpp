@@ -1,6 +1,7 @@
 // The speakers' volume and mute: the first mixer's speakers line on releases
 // before 6.0, the default playback device's endpoint from 6.0 on.
 #include "app/globals.h"
+#include "app/key_intake.h"
 #include "app/os_kind.h"
 #include "app/tamber_view.h"
 
@@ -73,7 +74,7 @@ bool UsesEndpoint() {
 BOOL CTamberView::OpenMixer() {
     m_hMixer = nullptr;
     if (UsesEndpoint()) {
-        return m_endpointVolume.Open();
+        return m_endpointVolume.Open(m_hWnd, kMsgVolumeChanged, kMsgDefaultDeviceChanged);
     }
     if (::mixerGetNumDevs() == 0) {
         return TRUE;
@@ -100,6 +101,10 @@ BOOL CTamberView::GetVolume(DWORD* volume) {
 
 BOOL CTamberView::GetMute(DWORD* mute) {
     return UsesEndpoint() ? m_endpointVolume.GetMute(mute) : ReadControl(m_hMixer, m_dwMuteControlID, mute);
+}
+
+BOOL CTamberView::SetVolume(DWORD volume) {
+    return UsesEndpoint() && m_endpointVolume.SetVolume(volume);
 }
 
 BOOL CTamberView::SetMute(DWORD mute) {

@@ -3,6 +3,7 @@
 #include "bench/figures.h"
 #include "bench/key_target.h"
 #include "bench/keyvane_runs.h"
+#include "bench/stage_reader.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
 
@@ -23,57 +24,6 @@ constexpr char kBefore[] = "keyvane_before.exe";
 constexpr char kAfter[] = "keyvane.exe";
 // The play key only shows its picture.
 constexpr LPARAM kPlay = 0x29;
-
-double CounterMs(LONGLONG counter) {
-    static const double frequency = [] {
-        LARGE_INTEGER f;
-        ::QueryPerformanceFrequency(&f);
-        return static_cast<double>(f.QuadPart);
-    }();
-    return static_cast<double>(counter) * 1000.0 / frequency;
-}
-
-// The program's ring, read from outside.
-class StampReader {
-public:
-    explicit StampReader(const e2e::KeyvaneProcess& keyvane)
-        : m_process(::OpenProcess(PROCESS_VM_READ, FALSE, keyvane.Pid())),
-          m_ring(keyvane.SendToView(::RegisterWindowMessageA("KeyvaneStageStamps"), 0, 0)) {
-        E2E_CHECK(m_process != nullptr && m_ring != 0, "the program's stage stamps can be read");
-    }
-    ~StampReader() { ::CloseHandle(m_process); }
-    StampReader(const StampReader&) = delete;
-    StampReader& operator=(const StampReader&) = delete;
-
-    const StageStampRing& Read() {
-        SIZE_T read = 0;
-        E2E_CHECK(::ReadProcessMemory(m_process, reinterpret_cast<LPCVOID>(m_ring), &m_copy, sizeof m_copy, &read) &&
-                      read == sizeof m_copy,
-                  "the stage stamps were read");
-        return m_copy;
-    }
-
-private:
-    HANDLE m_process;
-    LRESULT m_ring;
-    StageStampRing m_copy{};
-};
-
-// The first stamp of `stage` numbered `from` or later; its number and time, or none.
-struct Found {
-    long number = -1;
-    double ms = 0;
-};
-
-Found First(const StageStampRing& ring, Stage stage, long from) {
-    for (long number = from; number < ring.next; ++number) {
-        const StageStamp& entry = ring.entries[static_cast<unsigned long>(number) % StageStampRing::kEntries];
-        if (entry.sequence == static_cast<std::uint32_t>(number) && entry.stage == static_cast<std::uint32_t>(stage)) {
-            return Found{number, CounterMs(entry.counter)};
-        }
-    }
-    return Found{};
-}
 
 struct Row {
     std::string what;

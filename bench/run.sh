@@ -2,8 +2,9 @@
 # The benchmarks, under Wine: the hook road's and the key log road's latency
 # to the dispatcher (the latter with and without the poll thread's early
 # wake-up, the build option KEYVANE_KEY_LOG_WAKEUP=OFF built in
-# build/bench-no-wakeup), the start-up time, and the idle cost beside a tray
-# program that does nothing (tray_floor.exe). Prints each figure as it comes,
+# build/bench-no-wakeup), the start-up time, a volume key on Windows 10 (with
+# the stand-in audio endpoint), and the idle cost beside a tray program that
+# does nothing (tray_floor.exe). Prints each figure as it comes,
 # then all of them as markdown tables. Extra arguments pick cases by name
 # (bench/run.sh IdleCost).
 set -euo pipefail
@@ -19,7 +20,8 @@ cmake --build build/bench-no-wakeup --target keyvane -j2
 
 bench_dir="$repo_root/build/bench"
 mkdir -p "$bench_dir"
-cp build/windows/keyvane.exe build/windows/keyvane_bench.exe build/windows/tray_floor.exe "$bench_dir/"
+cp build/windows/keyvane.exe build/windows/keyvane_bench.exe build/windows/tray_floor.exe \
+    build/windows/keyvane_audio_stand_in.dll "$bench_dir/"
 cp build/bench-no-wakeup/keyvane.exe "$bench_dir/keyvane_no_wakeup.exe"
 # The idle benchmark's driver package: the stand-in installer, away or cancelling its wizard.
 mkdir -p "$bench_dir/Driver"

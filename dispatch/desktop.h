@@ -96,8 +96,14 @@ public:
     // The view's own operations: the key pictures, the volume level strip and
     // the speakers' mixer (reads leave their output alone when they fail).
     virtual void ShowKeyPicture(const std::string& name) = 0;
-    virtual void RequestVolumeDisplay(int level) = 0;
+    // The strip shows the frame of `volume` (0..65535) and says the volume.
+    virtual void RequestVolumeDisplay(std::uint32_t volume) = 0;
     virtual bool GetVolume(std::uint32_t& volume) = 0;
     virtual bool GetMute(std::uint32_t& mute) = 0;
     virtual bool SetMute(std::uint32_t mute) = 0;
+    // Vista and later: sets the default playback device's level (0..65535);
+    // and whether the keyboard hook takes the volume keys from Windows, so
+    // that the program sets the level itself.
+    virtual bool SetVolume(std::uint32_t volume) = 0;
+    virtual bool TakesVolumeKeys() = 0;
 };

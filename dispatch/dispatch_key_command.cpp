@@ -31,6 +31,18 @@ void CTamberView::ReleaseShiftLatch() {
     RunDispatcher([](CKeyCommandDispatcher& dispatcher) { dispatcher.ReleaseShiftLatch(); });
 }
 
+LRESULT CTamberView::OnVolumeChangedElsewhere(WPARAM muted, LPARAM volume) {
+    RunDispatcher([&](CKeyCommandDispatcher& dispatcher) {
+        dispatcher.VolumeChangedElsewhere(static_cast<std::uint32_t>(volume), static_cast<std::uint32_t>(muted));
+    });
+    return 0;
+}
+
+LRESULT CTamberView::OnDefaultDeviceChanged(WPARAM, LPARAM) {
+    m_endpointVolume.FollowDefaultDevice();
+    return 0;
+}
+
 void CTamberView::RunDispatcher(const std::function<void(CKeyCommandDispatcher&)>& action) {
     const CTamberApp& app = TheApp();
     const ProgramPaths paths{app.m_strStartPage, app.m_strMediaPath, app.m_strCalculatorPath};

@@ -113,11 +113,11 @@ void CKeyCommandDispatcher::Dispatch(std::uint32_t code) {
             break;
         case 0x0C:
         case 0x27:
-            Volume("VOLINC");
+            Volume("VOLINC", kVkVolumeUp);
             break;
         case 0x0D:
         case 0x28:
-            Volume("VOLDEC");
+            Volume("VOLDEC", kVkVolumeDown);
             break;
         case 0x0E:
         case 0x2D:

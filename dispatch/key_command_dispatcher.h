@@ -42,6 +42,11 @@ public:
     // Lets go of a Shift the dispatcher holds down, if it holds one.
     void ReleaseShiftLatch();
 
+    // The playback device's level or mute changed by another program, the
+    // system's mixer or a headset: the mute picture when mute switched, the
+    // level strip otherwise.
+    void VolumeChangedElsewhere(std::uint32_t volume, std::uint32_t muted);
+
 private:
     void Picture(const char* name);
     void Chord(const std::vector<unsigned>& keys);
@@ -53,8 +58,14 @@ private:
     bool ActivateFirstOf(std::initializer_list<const char*> classNames);
     bool OwnWindowInFront();
 
-    void Volume(const char* picture);
+    void Volume(const char* picture, unsigned vk);
+    // Vista and later: the default playback device's level on the strip, set
+    // by the program when the hook took the key; false when there is no device
+    // or it refused, and the key went on to Windows.
+    bool DeviceVolume(bool up, unsigned vk);
     void Mute();
+    // Hands a volume key the hook took back to Windows, which then acts.
+    void PassKeyToWindows(unsigned vk);
     void BrowserKey(const std::vector<unsigned>& chord, const char* picture);
     void Favourites();
     void WebSearch();

@@ -26,6 +26,13 @@ constexpr bool ShowsVolumeLevel(int osKind) {
     return osKind == kOsWinMe || osKind == kOsWin2000 || osKind == kOsWinXp;
 }
 
+// Vista and later, while the setting "VolumeKeys" allows it: the keyboard
+// hook takes the volume and mute keys from Windows and the program sets the
+// device's level itself, so that one display shows it, not two.
+constexpr bool ProgramSetsVolume(int osKind, bool volumeKeysSetting) {
+    return osKind == kOsVista && volumeKeysSetting;
+}
+
 // Windows 10 and later (see OsRelease): Windows' own search box, the Game Bar.
 constexpr bool IsWin10OrLater(int osRelease) {
     return osRelease >= kOsWin10;

@@ -17,3 +17,6 @@ constexpr unsigned kVkF4 = 0x73;
 constexpr unsigned kVkF5 = 0x74;
 constexpr unsigned kVkF7 = 0x76;
 constexpr unsigned kVkLmenu = 0xA4;
+constexpr unsigned kVkVolumeMute = 0xAD;
+constexpr unsigned kVkVolumeDown = 0xAE;
+constexpr unsigned kVkVolumeUp = 0xAF;

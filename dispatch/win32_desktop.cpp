@@ -1,6 +1,9 @@
 #include "dispatch/win32_desktop.h"
 
+#include "app/globals.h"
 #include "app/tamber_view.h"
+#include "dispatch/version_sets.h"
+#include "dispatch/volume_step.h"
 #include "dispatch/special_folder.h"
 #include "dispatch/text_encoding_win32.h"
 #include "driver/os_architecture.h"
@@ -10,6 +13,7 @@
 #include "hookwell/user_modifiers.h"
 #include "registry/reg_access.h"
 #include "settings/settings_store.h"
+#include "settings/volume_keys_setting.h"
 
 #include <shlwapi.h>
 
@@ -267,8 +271,8 @@ void CWin32Desktop::ShowKeyPicture(const std::string& name) {
     m_view.ShowKeyPicture(name.c_str(), kKeyPictureFrameHeight);
 }
 
-void CWin32Desktop::RequestVolumeDisplay(int level) {
-    m_view.RequestVolumeDisplay(level);
+void CWin32Desktop::RequestVolumeDisplay(std::uint32_t volume) {
+    m_view.RequestVolumeDisplay(VolumeFrame(volume), volume);
 }
 
 bool CWin32Desktop::GetVolume(std::uint32_t& volume) {
@@ -281,4 +285,13 @@ bool CWin32Desktop::GetMute(std::uint32_t& mute) {
 
 bool CWin32Desktop::SetMute(std::uint32_t mute) {
     return m_view.SetMute(mute) != FALSE;
+}
+
+bool CWin32Desktop::SetVolume(std::uint32_t volume) {
+    return m_view.SetVolume(volume) != FALSE;
+}
+
+bool CWin32Desktop::TakesVolumeKeys() {
+    // As the keyboard hook decides for each key; without the hook in place, Windows has them.
+    return ProgramSetsVolume(g_nOsKind, ReadVolumeKeysSetting()) && KeyboardHookInPlace();
 }

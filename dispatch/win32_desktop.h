@@ -39,10 +39,12 @@ public:
     int QueryOsArchitecture() override;
     void SetCdDoor(bool open) override;
     void ShowKeyPicture(const std::string& name) override;
-    void RequestVolumeDisplay(int level) override;
+    void RequestVolumeDisplay(std::uint32_t volume) override;
     bool GetVolume(std::uint32_t& volume) override;
     bool GetMute(std::uint32_t& mute) override;
     bool SetMute(std::uint32_t mute) override;
+    bool SetVolume(std::uint32_t volume) override;
+    bool TakesVolumeKeys() override;
 
 private:
     CTamberView& m_view;

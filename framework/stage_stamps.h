@@ -23,6 +23,7 @@ enum class Stage : std::uint32_t {
     kIconSwitched,      // and goes on (the icon's own thread makes the switch)
     kPictureShowing,    // a key picture is asked for
     kPictureShown,      // and the key goes on (the first frame follows on the popup's timer)
+    kLevelShown,        // the popup shows the volume strip's frame
 };
 
 struct StageStamp {

@@ -1,12 +1,15 @@
 #include "hookwell/key_roads.h"
 
 #include "app/key_intake.h"
+#include "dispatch/version_sets.h"
+#include "dispatch/virtual_keys.h"
 #include "framework/diagnostics.h"
 #include "hookwell/hid_block.h"
 #include "hookwell/multimedia_keys.h"
 #include "hookwell/report_matcher.h"
 #include "hookwell/user_menu_gate.h"
 #include "settings/settings_store.h"
+#include "settings/volume_keys_setting.h"
 
 namespace {
 
@@ -16,13 +19,21 @@ constexpr WPARAM kUserMenuTimer = 4;
 
 }  // namespace
 
-CKeyRoads::CKeyRoads(HWND view) : m_hWndView(view), m_uKeyCommandMsg(::RegisterWindowMessageA("KeyCommand")) {}
+CKeyRoads::CKeyRoads(HWND view, int osKind)
+    : m_hWndView(view), m_nOsKind(osKind), m_uKeyCommandMsg(::RegisterWindowMessageA("KeyCommand")) {}
 
-void CKeyRoads::OnVirtualKey(unsigned vk, bool down, DWORD timeMs) noexcept {
+bool CKeyRoads::OnVirtualKey(unsigned vk, bool down, DWORD timeMs) noexcept {
     const auto command = KeyCommandForVirtualKey(vk);
-    if (command && m_rule.TakeVirtualKey(vk, down, timeMs)) {
+    if (!command) {
+        return false;
+    }
+    // Read at each key, so that the Keys window's choice holds from the next key on.
+    const bool taken = IsVolumeKey(vk) && ProgramSetsVolume(m_nOsKind, ReadVolumeKeysSetting());
+    // Held, a volume key steps again at each repeat, as Windows' own do; mute switches once.
+    if (m_rule.TakeVirtualKey(vk, down, timeMs, taken && vk != kVkVolumeMute)) {
         ::PostMessageA(m_hWndView, m_uKeyCommandMsg, 0, *command);
     }
+    return taken;
 }
 
 void CKeyRoads::OnHidReports(const BYTE* data, std::size_t available, DWORD size, DWORD count, DWORD timeMs) {

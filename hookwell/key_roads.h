@@ -13,11 +13,13 @@
 
 class CKeyRoads {
 public:
-    explicit CKeyRoads(HWND view);
+    // `osKind`, the Windows version class, decides whether the volume keys are taken.
+    CKeyRoads(HWND view, int osKind);
 
     // A key event the hook saw; called from the hook procedure, so it only
-    // decides and posts.
-    void OnVirtualKey(unsigned vk, bool down, DWORD timeMs) noexcept;
+    // decides and posts. Whether the event is taken from Windows: the volume
+    // keys, where the program sets the level itself.
+    bool OnVirtualKey(unsigned vk, bool down, DWORD timeMs) noexcept;
     // One Raw Input block of the keyboard's collections: `count` reports of
     // `size` bytes each in the `available` bytes at `data`. Each report that
     // names a key goes to the view as WM_USER+104 with its report code, as a
@@ -33,6 +35,7 @@ public:
 
 private:
     HWND m_hWndView;
+    int m_nOsKind;
     // The registered message "KeyCommand", as the view registers it.
     UINT m_uKeyCommandMsg;
     COnceOnlyRule m_rule;

@@ -19,6 +19,7 @@ constexpr UINT kMsgRenew = WM_APP + 1;
 
 struct ThreadStart {
     HWND view;
+    int osKind;
     HANDLE ready;
 };
 
@@ -29,7 +30,7 @@ void RunHookThread(const ThreadStart& start) {
     // The thread's message queue exists from here on; WM_QUIT ends it.
     MSG msg;
     ::PeekMessageA(&msg, nullptr, WM_USER, WM_USER, PM_NOREMOVE);
-    CKeyRoads roads(start.view);
+    CKeyRoads roads(start.view, start.osKind);
     CKeyboardHook hook(roads);
     CHookWindow window(roads, hook);
     window.Create();
@@ -71,11 +72,11 @@ void CKeybdhook::Renew(const char* event) {
     }
 }
 
-bool CKeybdhook::Start(HWND view) {
+bool CKeybdhook::Start(HWND view, int osKind) {
     if (m_hThread != nullptr) {
         return true;
     }
-    ThreadStart start{view, ::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
+    ThreadStart start{view, osKind, ::CreateEventA(nullptr, TRUE, FALSE, nullptr)};
     if (start.ready == nullptr) {
         return false;
     }

@@ -16,8 +16,10 @@ public:
     virtual ~CKeybdhook();
 
     // Starts the thread for the view's window and returns once the hook is in
-    // place; false if the thread could not start. A second call finds it started.
-    bool Start(HWND view);
+    // place; false if the thread could not start. A second call finds it
+    // started. `osKind` is the Windows version class, which decides whether
+    // the volume keys are taken from Windows.
+    bool Start(HWND view, int osKind);
     // After `event` (a literal: sleep, the lock screen), the thread sets the
     // key input up afresh: the hook, Raw Input, the hotkey and the devices.
     void Renew(const char* event);

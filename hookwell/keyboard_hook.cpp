@@ -4,10 +4,14 @@
 #include "framework/stage_stamps.h"
 #include "hookwell/user_modifiers.h"
 
+#include <atomic>
+
 namespace {
 
 // The hook procedure is called on the installing thread only.
 thread_local CKeyboardHook* t_hook = nullptr;
+// Read by the user-interface thread: whether a hook is in place to take the volume keys.
+std::atomic<bool> g_bHookInPlace{false};
 
 }  // namespace
 
@@ -25,7 +29,12 @@ void CKeyboardHook::Remove() {
     if (m_hHook != nullptr) {
         ::UnhookWindowsHookEx(m_hHook);
         m_hHook = nullptr;
+        g_bHookInPlace = false;
     }
+}
+
+bool KeyboardHookInPlace() {
+    return g_bHookInPlace;
 }
 
 void CKeyboardHook::Watch() {
@@ -56,6 +65,7 @@ bool CKeyboardHook::Install(const char* how) {
         ::UnhookWindowsHookEx(m_hHook);
     }
     m_hHook = hook;
+    g_bHookInPlace = true;
     // A release that came while the hook was gone was never seen.
     m_roads.ForgetHeldKeys();
     if (how != nullptr) {
@@ -79,7 +89,10 @@ LRESULT CALLBACK CKeyboardHook::Procedure(int code, WPARAM wParam, LPARAM lParam
     }
     if (code == HC_ACTION && t_hook != nullptr) {
         t_hook->m_watchdog.OnHookCall(event->time, ::GetTickCount());
-        t_hook->m_roads.OnVirtualKey(event->vkCode, (event->flags & LLKHF_UP) == 0, event->time);
+        // A key taken goes no further: Windows shows no display of its own for it.
+        if (t_hook->m_roads.OnVirtualKey(event->vkCode, (event->flags & LLKHF_UP) == 0, event->time)) {
+            return 1;
+        }
     }
     return ::CallNextHookEx(nullptr, code, wParam, lParam);
 }

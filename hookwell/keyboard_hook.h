@@ -1,7 +1,8 @@
 // The low-level keyboard hook of the hook thread. It sees every key of every
 // keyboard before any program does, hands the multimedia keys to the key
-// roads and lets every key go on to Windows unchanged. Its procedure runs on
-// the thread that installed it, in that thread's message loop.
+// roads and lets every key go on to Windows but the volume keys the program
+// takes. Its procedure runs on the thread that installed it, in that thread's
+// message loop.
 #pragma once
 
 #include "hookwell/hook_watchdog.h"
@@ -12,6 +13,10 @@
 // The extra information of the keystrokes the program sends itself (its
 // chords): the hook lets them go on at once, as the sender waits for it.
 constexpr ULONG_PTR kOwnKeystrokeMark = 0x4B564E45;  // "KVNE"
+
+// Whether the hook thread has its hook in place, from any thread: only then
+// are the volume keys taken from Windows.
+bool KeyboardHookInPlace();
 
 class CKeyboardHook {
 public:

@@ -12,3 +12,8 @@ std::optional<std::uint8_t> KeyCommandForVirtualKey(unsigned vk);
 // The virtual key Windows makes of the key behind a report code, for the
 // multimedia keys that have one; nothing for every other report code.
 std::optional<unsigned> VirtualKeyForReport(int reportCode);
+
+// VK_VOLUME_MUTE, VK_VOLUME_DOWN and VK_VOLUME_UP.
+constexpr bool IsVolumeKey(unsigned vk) {
+    return vk >= 0xAD && vk <= 0xAF;
+}

@@ -12,7 +12,7 @@ std::int32_t AgeMs(std::uint32_t timeMs, std::uint32_t nowMs) {
 
 }  // namespace
 
-bool COnceOnlyRule::TakeVirtualKey(unsigned vk, bool down, std::uint32_t timeMs) {
+bool COnceOnlyRule::TakeVirtualKey(unsigned vk, bool down, std::uint32_t timeMs, bool repeats) {
     if (vk >= m_held.size()) {
         return false;
     }
@@ -21,7 +21,7 @@ bool COnceOnlyRule::TakeVirtualKey(unsigned vk, bool down, std::uint32_t timeMs)
         return false;
     }
     if (m_held.test(vk)) {
-        return false;
+        return repeats;
     }
     m_held.set(vk);
     return TakeFirstCopy(Road::kHook, vk, timeMs);

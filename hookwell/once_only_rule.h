@@ -20,8 +20,11 @@ public:
     static constexpr std::uint32_t kPairingMs = 300;
 
     // A key event the hook saw (`down` false for a release): whether it is a
-    // press to dispatch. Only the first key-down of a held key is.
-    bool TakeVirtualKey(unsigned vk, bool down, std::uint32_t timeMs);
+    // press to dispatch. Only the first key-down of a held key is, unless the
+    // key `repeats`: then each auto-repeat is one more press of its own (a
+    // held volume key the program takes steps on). Reports never repeat, so a
+    // repeat pairs with none.
+    bool TakeVirtualKey(unsigned vk, bool down, std::uint32_t timeMs, bool repeats = false);
     // A report of the keyboard, by its report code: whether to dispatch it.
     bool TakeReport(int reportCode, std::uint32_t timeMs);
     // How many reports' keys never came through the hook, kPairingMs having

@@ -21,13 +21,14 @@ void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::StampStage(framework::Stage::kPictureShown);
 }
 
-void CTamberView::RequestVolumeDisplay(int level) {
+void CTamberView::RequestVolumeDisplay(int level, std::uint32_t volume) {
     framework::Trace("volume level %d", level);
     m_nPendingLevel = level;
+    m_dwPendingVolume = volume;
     ::SetTimer(m_hWnd, kTimerVolumeDisplay, kVolumeDelayMs, nullptr);
 }
 
 void CTamberView::ShowVolumeDisplay() {
     ::KillTimer(m_hWnd, kTimerVolumeDisplay);
-    m_pictures.ShowVolumeLevel(m_nPendingLevel, kVolumeOffset);
+    m_pictures.ShowVolumeLevel(m_nPendingLevel, m_dwPendingVolume, kVolumeOffset);
 }

@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 class CPictureThread {
 public:
     // Starts the thread and waits until its popup can take requests. Without
@@ -16,7 +18,7 @@ public:
     void Start();
     // As CPictureWnd's (picture_wnd.h): the request is handled on the popup's thread.
     void PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset);
-    void ShowVolumeLevel(int level, PopupPoint offset);
+    void ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset);
     // Ends the thread; a picture on screen goes with its window.
     void Stop();
 

@@ -1,6 +1,8 @@
 #include "osd/picture_wnd.h"
 
+#include "framework/stage_stamps.h"
 #include "osd/picture_monitor.h"
+#include "osd/picture_text.h"
 
 namespace {
 
@@ -45,26 +47,32 @@ BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint o
         return FALSE;
     }
     m_strPictureName = name;
+    m_strText = KeyPictureText(name);
     m_nFrameHeight = frameHeight;
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::ShowVolumeLevel(int level, PopupPoint offset) {
+BOOL CPictureWnd::ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset) {
     // A volume popup already up keeps its 800 ms running until the new level is shown.
     if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset)) {
         return FALSE;
     }
     m_nFrameHeight = kVolumeFrameHeight;
     m_nFrame = level;
+    m_strText = VolumeText(volume);
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }
 
 BOOL CPictureWnd::CreatePopup() {
     const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr &&
-           CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
-                    kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
-                    nullptr);
+    if (className == nullptr ||
+        !CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, kCreationRect.left, kCreationRect.top,
+                  kCreationRect.right - kCreationRect.left, kCreationRect.bottom - kCreationRect.top, nullptr,
+                  nullptr)) {
+        return FALSE;
+    }
+    m_name.Attach(m_hWnd);
+    return TRUE;
 }
 
 BOOL CPictureWnd::Prepare(Shows shows, PopupPoint offset) {
@@ -109,6 +117,7 @@ void CPictureWnd::OnTimer(UINT id) {
         case kTimerLoadLevel:
             ::KillTimer(m_hWnd, kTimerLoadLevel);
             ShowStrip(kVolumeStrip);
+            framework::StampStage(framework::Stage::kLevelShown);
             if (m_shows != Shows::kNothing) {
                 ::SetTimer(m_hWnd, kTimerCloseLevel, kLevelShownMs, nullptr);
             }
@@ -134,8 +143,12 @@ void CPictureWnd::ShowStrip(const std::string& name) {
         Hide();
         return;
     }
+    // Told before the picture shows, so a reader that looks at it on its
+    // appearing finds the new text.
+    m_name.Set(m_strText);
     ShowFrame();
 }
+
 
 void CPictureWnd::ShowFrame() {
     // The window owns the region it is given: hand it a copy of the strip's.

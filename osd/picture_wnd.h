@@ -5,13 +5,16 @@
 // button, and cut to the shape of its frame by the strip's key colour.
 // One window serves every key: made when the popup's thread starts
 // (picture_thread.h), hidden between pictures, and each strip is cut into
-// frames once (picture_strips.h).
+// frames once (picture_strips.h). Its window text says what it shows
+// (picture_text.h), for a screen reader.
 #pragma once
 
 #include "framework/wnd.h"
 #include "osd/picture_strips.h"
 #include "osd/popup_place.h"
+#include "osd/window_name.h"
 
+#include <cstdint>
 #include <string>
 
 class CPictureWnd : public framework::CWnd {
@@ -28,8 +31,9 @@ public:
     // the monitor they appear on (picture_monitor.h).
     // Plays the named strip from its first frame, in place of whatever is up.
     BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset);
-    // Shows a level: in place of a key picture, or in the volume popup already up.
-    BOOL ShowVolumeLevel(int level, PopupPoint offset);
+    // Shows a level (a frame of the strip), saying the volume (0..65535): in
+    // place of a key picture, or in the volume popup already up.
+    BOOL ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
@@ -59,4 +63,7 @@ private:
     int m_nFrameHeight = 0;  // at 100 %
     // A copy, so that the caller's text may go at once.
     std::string m_strPictureName;
+    // The window text the picture asked for takes when it comes on screen.
+    std::string m_strText;
+    CWindowName m_name;
 };

@@ -60,6 +60,7 @@
 #define IDC_KEY_RECORD 1068
 #define IDC_PICTURE_MONITOR 1069
 #define IDC_ABOUT_PICTURE 1070
+#define IDC_VOLUME_KEYS 1071
 
 // The tray menu ("Right Popup") and the user menu ("MidPopup").
 #define IDR_TRAY_MENU 135

@@ -16,6 +16,7 @@
 #include "settings/key_list_view.h"
 #include "settings/keys_store_win32.h"
 #include "settings/settings_store.h"
+#include "settings/volume_keys_setting.h"
 
 #include <commctrl.h>
 
@@ -85,6 +86,8 @@ BOOL CKeysDlg::OnInitDialog() {
     });
     FillList();
     FillPictureMonitors();
+    m_bVolumeKeys = ReadVolumeKeysSetting();
+    ::CheckDlgButton(m_hWnd, IDC_VOLUME_KEYS, m_bVolumeKeys ? BST_CHECKED : BST_UNCHECKED);
     ::SetForegroundWindow(m_hWnd);
     framework::Trace("keys window");
     // The list has the focus, so arrows move through the keys at once.
@@ -312,6 +315,11 @@ void CKeysDlg::OnOK() {
     if (chosen != CB_ERR && chosen != m_nPictureMonitor) {
         WritePictureMonitor(chosen);
         framework::Trace("keys window: pictures on %d", chosen);
+    }
+    const bool volumeKeys = ::IsDlgButtonChecked(m_hWnd, IDC_VOLUME_KEYS) == BST_CHECKED;
+    if (volumeKeys != m_bVolumeKeys) {
+        WriteVolumeKeysSetting(volumeKeys);
+        framework::Trace("keys window: volume keys %s", volumeKeys ? "on" : "off");
     }
     EndDialog(IDOK);
 }

@@ -71,6 +71,7 @@ private:
     KeyActionKind m_kind = KeyActionKind::kBuiltIn;
     std::string m_field;
     CChordRecordButton m_record;
-    // The "PictureMonitor" setting as the window found it.
+    // The "PictureMonitor" and "VolumeKeys" settings as the window found them.
     int m_nPictureMonitor = 0;
+    bool m_bVolumeKeys = true;
 };

@@ -2,6 +2,7 @@
 // with an empty notification area, or is not up yet when the program starts
 // at logon; the computer sleeps and wakes, the session is locked and
 // unlocked; the keyboard is unplugged and plugged back.
+#include "app/os_kind.h"
 #include "hookwell/keyboard_hook.h"
 #include "settings/keyboard_settings.h"
 #include "tests/e2e/debug_monitor.h"
@@ -270,7 +271,7 @@ E2E_CASE(DesktopEvents, DevicesThatArriveAndGoAreTakenInAndForgotten) {
     from = keyvane.Mark();
     e2e::Press(VK_VOLUME_MUTE);
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: command 0x20") >= 0, "the hook road acts");
-    CKeyRoads roads(keyvane.View());
+    CKeyRoads roads(keyvane.View(), kOsWinXp);
     from = keyvane.Mark();
     e2e::FeedReports(roads, {{0x01, 0x02, 0x00, 0x00, 0x00, 0x00, 0x00}, {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00}});
     E2E_CHECK(keyvane.WaitForLine(from, "keyvane: command 0x01") >= 0, "the keyboard's reports act");

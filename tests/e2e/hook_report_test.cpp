@@ -2,6 +2,7 @@
 // keyboard's make cannot be plugged in under Wine, so recorded reports go
 // through the key roads, the function the WM_INPUT handler calls, from this
 // program to the running keyvane's view.
+#include "app/os_kind.h"
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/hook_fixture.h"
@@ -41,7 +42,7 @@ std::vector<std::string> LinesStarting(const KeyvaneProcess& keyvane, size_t fro
 
 E2E_CASE(HookReports, KeysReachTheViewByTheirReportCodes) {
     KeyvaneProcess& keyvane = Running();
-    CKeyRoads roads(keyvane.View());
+    CKeyRoads roads(keyvane.View(), kOsWinXp);
     const size_t from = keyvane.Mark();
     FeedReports(roads, {kVolumeUp, kMultimediaReleased});
     FeedReports(roads, {kMute});
@@ -57,7 +58,7 @@ E2E_CASE(HookReports, KeysReachTheViewByTheirReportCodes) {
 
 E2E_CASE(HookReports, BlocksTheirBytesCannotHoldArePassedOver) {
     KeyvaneProcess& keyvane = Running();
-    CKeyRoads roads(keyvane.View());
+    CKeyRoads roads(keyvane.View(), kOsWinXp);
     const size_t from = keyvane.Mark();
     const DWORD now = ::GetTickCount();
     // More reports than the bytes hold, and reports of no size at all.
@@ -71,7 +72,7 @@ E2E_CASE(HookReports, BlocksTheirBytesCannotHoldArePassedOver) {
 
 E2E_CASE(HookReports, KeySeenOnBothRoadsIsDispatchedOnce) {
     KeyvaneProcess& keyvane = Running();
-    CKeyRoads roads(keyvane.View());
+    CKeyRoads roads(keyvane.View(), kOsWinXp);
     const size_t from = keyvane.Mark();
     const DWORD now = ::GetTickCount();
     roads.OnHidReports(kVolumeUp.data(), kVolumeUp.size(), static_cast<DWORD>(kVolumeUp.size()), 1, now);

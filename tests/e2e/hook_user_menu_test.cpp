@@ -5,6 +5,7 @@
 // checked. A snippet chosen from the menu is typed into another program's
 // window, whatever its language and however the menu was asked for and its
 // item chosen, and the clipboard comes back.
+#include "app/os_kind.h"
 #include "settings/keyboard_settings.h"
 #include "tests/e2e/clipboard_contents.h"
 #include "tests/e2e/debug_monitor.h"
@@ -70,7 +71,7 @@ void CheckNoMenu(const Request& request) {
 }
 
 void PressMenuKey(const Request& request) {
-    CKeyRoads roads(request.keyvane.View());
+    CKeyRoads roads(request.keyvane.View(), kOsWinXp);
     e2e::FeedReports(roads, {kMenuKey, kKeysReleased});
 }
 

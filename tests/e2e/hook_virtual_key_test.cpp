@@ -6,6 +6,7 @@
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/keyvane_process.h"
 #include "tests/e2e/popups.h"
+#include "tests/e2e/registry_fixture.h"
 
 #include <string>
 #include <thread>
@@ -21,10 +22,19 @@ const UINT g_keyCommand = ::RegisterWindowMessageA("KeyCommand");
 constexpr LPARAM kStop = 0x2C;
 
 // On Vista and later keyvane shows the multimedia keys' pictures and leaves
-// the keys to Windows.
+// the keys to Windows; the volume keys too while the setting says so.
 KeyvaneProcess& Running() {
     return e2e::SharedKeyvane("vista");
 }
+
+// The setting "VolumeKeys" at 0 for one case: the volume keys go on to Windows.
+class VolumeKeysLeftToWindows {
+public:
+    VolumeKeysLeftToWindows() { m_setting.SetDword(0); }
+
+private:
+    e2e::ValueOverride m_setting{HKEY_LOCAL_MACHINE, "Software\\Corvale", "VolumeKeys"};
+};
 
 // The key commands the view dispatched, in order.
 std::vector<std::string> Commands(const KeyvaneProcess& keyvane, size_t from) {
@@ -124,6 +134,7 @@ E2E_CASE(HookKeys, VolumeUpReachesTheViewAndTheWindowInFront) {
 
 E2E_CASE(HookKeys, HeldKeyIsDispatchedOnce) {
     KeyvaneProcess& keyvane = Running();
+    const VolumeKeysLeftToWindows setting;
     e2e::TestWindow front("KeyvaneHookFront");
     E2E_CHECK(front.BringToFront(), "the test window is in front");
     const size_t from = keyvane.Mark();
@@ -144,6 +155,7 @@ E2E_CASE(HookKeys, HeldKeyIsDispatchedOnce) {
 
 E2E_CASE(HookKeys, KeysWaitForABlockedViewInOrder) {
     KeyvaneProcess& keyvane = Running();
+    const VolumeKeysLeftToWindows setting;
     e2e::TestWindow front("KeyvaneHookFront");
     E2E_CHECK(front.BringToFront(), "the test window is in front");
     SlowCdPlayer player;

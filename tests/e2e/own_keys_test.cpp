@@ -61,6 +61,7 @@ constexpr UINT kKeysCommand = 32796;
 constexpr int kKeysList = 1060;
 constexpr int kKeyField = 1066;
 constexpr int kPictureMonitor = 1069;
+constexpr int kVolumeKeysBox = 1071;
 constexpr char kSettingsKey[] = "Software\\Corvale";
 // Rows of keys, in the keyboard's order.
 constexpr int kPlayRow = 7;
@@ -198,6 +199,45 @@ void ChoosePictureMonitor(HWND window, int downs) {
 
 std::optional<e2e::RawValue> PictureMonitorValue() {
     return e2e::ReadRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, "PictureMonitor");
+}
+
+std::optional<e2e::RawValue> VolumeKeysValue() {
+    return e2e::ReadRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, "VolumeKeys");
+}
+
+bool VolumeKeysChecked(HWND window) {
+    return ::IsDlgButtonChecked(window, kVolumeKeysBox) == BST_CHECKED;
+}
+
+// The "Volume keys" box, toggled by a click in it or, reached back from the
+// pictures' list, by Space.
+void ToggleVolumeKeys(HWND window, bool click) {
+    const bool was = VolumeKeysChecked(window);
+    const HWND box = ::GetDlgItem(window, kVolumeKeysBox);
+    if (click) {
+        const RECT rect = e2e::WindowRect(box);
+        const POINT point{rect.left + 10, (rect.top + rect.bottom) / 2};
+        // Pointed at first, as a hand does: a click in the same instant as
+        // the move is lost under Wine on a busy machine.
+        ::SetCursorPos(point.x, point.y);
+        E2E_CHECK(e2e::WaitPumping(
+                      [&] {
+                          POINT cursor{};
+                          return ::GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y &&
+                                 ::WindowFromPoint(point) == box;
+                      },
+                      3000),
+                  "the pointer is on the volume keys box");
+        e2e::ClickAt(point.x, point.y);
+    } else {
+        PressChord({VK_MENU, 'P'});
+        PressChord({VK_SHIFT, VK_TAB});
+        E2E_CHECK(e2e::WaitPumping([&] { return e2e::FocusOf(window) == box; }, 3000),
+                  "the volume keys box has the focus");
+        e2e::Press(VK_SPACE);
+    }
+    E2E_CHECK(e2e::WaitPumping([&] { return VolumeKeysChecked(window) != was; }, 3000),
+              std::string("the volume keys box was toggled by ") + (click ? "a click" : "Space"));
 }
 
 e2e::RawValue Dword(DWORD value) {
@@ -385,23 +425,28 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     Store(keys, "next", "none");
     const e2e::ValueOverride pictureMonitor(HKEY_LOCAL_MACHINE, kSettingsKey, "PictureMonitor");
     pictureMonitor.Remove();
+    const e2e::ValueOverride volumeKeys(HKEY_LOCAL_MACHINE, kSettingsKey, "VolumeKeys");
+    volumeKeys.Remove();
     e2e::TestWindow editor("Notepad", "Untitled - Notepad");
     DispatchSession keyvane("winxp");
     const e2e::DialogsClosedAtEnd closed(keyvane);
 
-    // Cancel: the calculator set to nothing and pictures on the pointer's
-    // monitor, then the window closed with Esc.
+    // Cancel: the calculator set to nothing, pictures on the pointer's
+    // monitor and the volume keys left to Windows, then the window closed with Esc.
     HWND window = OpenKeysWindow(keyvane);
     E2E_CHECK_EQ(::SendDlgItemMessageA(window, kPictureMonitor, CB_GETCURSEL, 0, 0), LRESULT{0},
                  "pictures show on the main monitor unless chosen otherwise");
+    E2E_CHECK(VolumeKeysChecked(window), "the program takes the volume keys unless stored otherwise");
     ChooseRow(window, kCalculatorRow, "calculator", 0);
     e2e::Press(VK_TAB);    // to the kinds, at "Built in"
     e2e::Press(VK_RIGHT);  // "Nothing"
     E2E_CHECK(e2e::WaitPumping([&] { return WhatRowSays(window, "calculator") == "nothing"; }, 3000),
               "the row says what the key will do: " + WhatRowSays(window, "calculator"));
     ChoosePictureMonitor(window, 1);
+    ToggleVolumeKeys(window, true);
     E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
-    E2E_CHECK(!keys.Read("calculator").has_value() && !PictureMonitorValue(), "Cancel stored nothing");
+    E2E_CHECK(!keys.Read("calculator").has_value() && !PictureMonitorValue() && !VolumeKeysValue(),
+              "Cancel stored nothing");
 
     // OK: Word records a chord, next goes back to built in, the calculator types a text.
     window = OpenKeysWindow(keyvane);
@@ -424,8 +469,11 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     E2E_CHECK(e2e::WaitPumping([&] { return WhatRowSays(window, "calculator") == "types 'Kind regards'"; }, 3000),
               "the calculator's row: " + WhatRowSays(window, "calculator"));
     ChoosePictureMonitor(window, 2);
+    E2E_CHECK(VolumeKeysChecked(window), "Cancel left the volume keys to the program");
+    ToggleVolumeKeys(window, false);
     E2E_CHECK(e2e::ClosedByKey(window, VK_RETURN), "Enter is OK");
     E2E_CHECK(PictureMonitorValue() == Dword(2), "pictures go to the monitor of the window in front");
+    E2E_CHECK(VolumeKeysValue() == Dword(0), "the volume keys go on to Windows");
     E2E_CHECK(Stored(keys, "word", "keys:Ctrl+Shift+N"), "Word's chord is stored");
     E2E_CHECK(Stored(keys, "calculator", "text:Kind regards"), "the calculator's text is stored");
     E2E_CHECK(!keys.Read("next").has_value(), "next is built in again: no value");
@@ -439,6 +487,7 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     window = OpenKeysWindow(keyvane);
     E2E_CHECK_EQ(::SendDlgItemMessageA(window, kPictureMonitor, CB_GETCURSEL, 0, 0), LRESULT{2},
                  "the window shows the stored choice");
+    E2E_CHECK(!VolumeKeysChecked(window), "the window shows the volume keys left to Windows");
     ChooseRow(window, kPlayRow, "play", 0);
     e2e::Press(VK_TAB);
     PressTimes(VK_RIGHT, 3);
@@ -449,6 +498,20 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     E2E_CHECK(refusal != nullptr, "OK was refused with a message");
     E2E_CHECK(e2e::ClosedByKey(refusal, VK_RETURN), "the message is read");
     E2E_CHECK(::IsWindowVisible(window) && !keys.Read("play").has_value(), "the window stays and nothing is stored");
+    ToggleVolumeKeys(window, true);
+    E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
+    E2E_CHECK(VolumeKeysValue() == Dword(0), "Cancel left the volume keys with Windows");
+
+    // Given back to the program on OK.
+    window = OpenKeysWindow(keyvane);
+    ToggleVolumeKeys(window, false);
+    E2E_CHECK(e2e::ClosedByKey(window, VK_RETURN), "Enter is OK");
+    E2E_CHECK(VolumeKeysValue() == Dword(1), "the program takes the volume keys again");
+
+    // A value of another type than a REG_DWORD means nothing, even four bytes of 0.
+    e2e::WriteRawValue(HKEY_LOCAL_MACHINE, kSettingsKey, "VolumeKeys", REG_BINARY, std::string(4, '\0'));
+    window = OpenKeysWindow(keyvane);
+    E2E_CHECK(VolumeKeysChecked(window), "a REG_BINARY 0 leaves the volume keys to the program");
     E2E_CHECK(e2e::ClosedByKey(window, VK_ESCAPE), "Esc cancels");
 }
 

@@ -10,6 +10,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
 using e2e::KeyvaneProcess;
 
@@ -104,6 +106,46 @@ private:
     HWND m_hwnd;
 };
 
+// What a screen reader reads of a popup: its window text.
+std::string TextOf(HWND popup) {
+    char text[100] = "";
+    ::GetWindowTextA(popup, text, sizeof text);
+    return text;
+}
+
+// The name changes of a process's windows as a screen reader hears them: out
+// of context, each one a message to this thread, heard while it pumps.
+class NameChanges {
+public:
+    explicit NameChanges(DWORD pid)
+        : m_hook(::SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr, &Heard, pid, 0,
+                                   WINEVENT_OUTOFCONTEXT)) {
+        s_heard.clear();
+    }
+    ~NameChanges() { ::UnhookWinEvent(m_hook); }
+    NameChanges(const NameChanges&) = delete;
+    NameChanges& operator=(const NameChanges&) = delete;
+    bool Hooked() const { return m_hook != nullptr; }
+    // How often the window's own name changed since the hook was set, up to
+    // the changes waiting in this thread's queue.
+    size_t Of(HWND window) const {
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            ::DispatchMessageA(&message);
+        }
+        return static_cast<size_t>(std::count(s_heard.begin(), s_heard.end(), window));
+    }
+
+private:
+    static void CALLBACK Heard(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG child, DWORD, DWORD) {
+        if (object == OBJID_WINDOW && child == CHILDID_SELF) {
+            s_heard.push_back(window);
+        }
+    }
+    static inline std::vector<HWND> s_heard;
+    HWINEVENTHOOK m_hook;
+};
+
 std::string PlaceOf(HWND popup) {
     const RECT rect = e2e::WindowRect(popup);
     return std::to_string(rect.left) + "," + std::to_string(rect.top);
@@ -144,6 +186,7 @@ E2E_CASE(Pictures, KeyPicturePlaysItsFramesInTheCornerAndCloses) {
     E2E_CHECK((exStyle & WS_EX_TOPMOST) != 0, "topmost");
     E2E_CHECK((exStyle & WS_EX_TOOLWINDOW) != 0 && (exStyle & WS_EX_APPWINDOW) == 0, "no taskbar button");
     E2E_CHECK(::GetForegroundWindow() == active.Handle(), "the active window stayed active");
+    E2E_CHECK(TextOf(popup) == "Stop loading", "the popup says what the key does: " + TextOf(popup));
     for (int frame = 1; frame < 4; ++frame) {
         E2E_CHECK(ShowsFrame(popup, "WEBSTOP.bmp", frame, 1000), "frame " + std::to_string(frame) + " follows");
     }
@@ -173,16 +216,35 @@ E2E_CASE(Pictures, APictureOnScreenMovesOntoTheScreenLeftWhenItShrinks) {
               "the picture stands off the smaller screen's corner, at " + PlaceOf(popup));
 }
 
+// Each picture's popup says what it shows, and a screen reader hears the
+// name change once per new picture, whichever road the key came by; the
+// window of another program in front stays there.
 E2E_CASE(Pictures, NextKeyReplacesThePopupFromItsFirstFrame) {
     KeyvaneProcess& keyvane = Running("winxp");
+    ActiveTestWindow active;
+    const NameChanges names(keyvane.Pid());
+    E2E_CHECK(names.Hooked(), "a screen reader's hook is set");
     keyvane.SendToView(g_keyCommand, 0, kPlay);
     const HWND first = OnlyPopup(keyvane, 2000);
     E2E_CHECK(first != nullptr && ShowsFrame(first, "VCDPLAY.bmp", 1, 1500), "the first popup reached frame 1");
+    E2E_CHECK(TextOf(first) == "Play or pause", "the first popup says what its key does: " + TextOf(first));
+    const size_t before = names.Of(first);
     keyvane.SendToView(g_keyCommand, 0, kPrevious);
     E2E_CHECK(!::IsWindowVisible(first), "the first picture went at once");
     const HWND second = OnlyPopup(keyvane, 2000);
     E2E_CHECK(second != nullptr, "one popup is left");
     E2E_CHECK(ShowsFrame(second, "VCDPREV.bmp", 0, 1000), "the second picture starts from frame 0");
+    E2E_CHECK(TextOf(second) == "Previous track", "the second popup says what its key does: " + TextOf(second));
+    // The name is told before the picture shows: by now a name told twice was heard twice.
+    E2E_CHECK(e2e::WaitFor([&] { return names.Of(second) > before; }, 2000), "the name change was heard");
+    E2E_CHECK_EQ(names.Of(second) - before, size_t{1}, "the change was heard once");
+    // A key typed on the keyboard, into the window in front.
+    e2e::Press(VK_MEDIA_NEXT_TRACK);
+    E2E_CHECK(e2e::WaitFor([&] { return TextOf(second) == "Next track" && names.Of(second) == before + 2; }, 2000),
+              "the typed key's picture says what it does and was heard: " + TextOf(second));
+    const HWND third = OnlyPopup(keyvane, 2000);
+    E2E_CHECK(third != nullptr && ShowsFrame(third, "VCDNEXT.bmp", 0, 1000), "the typed key's picture is shown");
+    E2E_CHECK(::GetForegroundWindow() == active.Handle(), "the window in front stayed in front");
 }
 
 E2E_CASE(Pictures, VolumeKeysShowOneLevelPopupKeptUpByFurtherKeys) {
@@ -197,6 +259,7 @@ E2E_CASE(Pictures, VolumeKeysShowOneLevelPopupKeptUpByFurtherKeys) {
     E2E_CHECK(shown >= 90 && shown < 600, "shown about 120 ms after the last key, was " + std::to_string(shown));
     // No mixer here: the level stays at the defined start, 0.
     E2E_CHECK(ShowsFrame(popup, "VOLUME.bmp", 0, 1000), "the popup shows level 0");
+    E2E_CHECK(TextOf(popup) == "Volume 0 %", "the popup says the level it shows: " + TextOf(popup));
     E2E_CHECK(TakesSize(popup, 96, 32), "the popup took the frame's size");
     CheckPlace(popup, 110, 30, 96, 32);
     ::Sleep(500);

@@ -138,6 +138,10 @@ void ValueOverride::Set(const std::string& text) const {
     WriteText(m_root, m_path, m_name.c_str(), text);
 }
 
+void ValueOverride::SetDword(DWORD value) const {
+    SetValue(m_root, m_path, m_name.c_str(), REG_DWORD, std::string(reinterpret_cast<const char*>(&value), sizeof value));
+}
+
 void ValueOverride::Remove() const {
     DeleteValue(m_root, m_path, m_name.c_str());
 }

@@ -61,6 +61,7 @@ public:
 
     // A REG_SZ, written with the wide functions.
     void Set(const std::string& text) const;
+    void SetDword(DWORD value) const;
     void Remove() const;
 
 private:

@@ -2,6 +2,7 @@
 // and the state it carries from one key to the next.
 #include "app/os_kind.h"
 #include "dispatch/folders.h"
+#include "dispatch/volume_step.h"
 #include "tests/unit/dispatch_scenes.h"
 
 #include <gtest/gtest.h>
@@ -279,6 +280,91 @@ TEST(DispatchState, VolumeLevelIsTheMixerVolumeOver2621) {
         state.dwVolume = c.lastRead;
         EXPECT_EQ(Dispatch(desktop, kOsWin2000, {0x0C}, state), std::vector<std::string>{c.line});
     }
+}
+
+}  // namespace
+
+namespace {
+
+// A playback device at `volume` (0..65535), muted or not, whose volume keys
+// the hook took from Windows.
+std::function<void(CFakeDesktop&)> Device(std::uint32_t volume, std::uint32_t muted, bool taken = true,
+                                          bool refuses = false) {
+    return [=](CFakeDesktop& d) {
+        d.mixerVolume = volume;
+        d.mixerMute = muted;
+        d.takesVolumeKeys = taken;
+        d.refusesChanges = refuses;
+    };
+}
+
+TEST(DispatchDeviceVolume, KeysTakenFromWindowsStepTheDeviceByEvenPercentages) {
+    RunScenarios({
+        {"21 % up to 22 %", kOsVista, Device(13762, 0), {0x27}, {"set volume 14418", "volume level 5"}},
+        {"22 % up to 24 %", kOsVista, Device(14418, 0), {0x0C}, {"set volume 15728", "volume level 6"}},
+        {"a hair below 22 % counts as 22 %", kOsVista, Device(14417, 0), {0x27}, {"set volume 15728", "volume level 6"}},
+        {"22 % down to 20 %", kOsVista, Device(14418, 0), {0x28}, {"set volume 13107", "volume level 5"}},
+        {"21 % down to 20 %", kOsVista, Device(13762, 0), {0x0D}, {"set volume 13107", "volume level 5"}},
+        {"at most 100 %", kOsVista, Device(65535, 0), {0x27}, {"set volume 65535", "volume level 25"}},
+        {"99 % up to 100 %", kOsVista, Device(64880, 0), {0x27}, {"set volume 65535", "volume level 25"}},
+        {"at least 0 %", kOsVista, Device(0, 0), {0x28}, {"set volume 0", "volume level 0"}},
+        {"each repeat steps once more", kOsVista, Device(13107, 0), {0x27, 0x27, 0x27},
+         {"set volume 14418", "volume level 5", "set volume 15728", "volume level 6", "set volume 17039",
+          "volume level 6"}},
+        {"a muted device is unmuted and stepped", kOsVista, Device(32768, 1), {0x28},
+         {"mute 0", "set volume 31457", "volume level 12"}},
+        {"mute switches the device", kOsVista, Device(32768, 0), {0x20, 0x01},
+         {"mute 1", "picture Mute", "mute 0", "picture UnMute"}},
+        {"a refused level goes on to Windows", kOsVista, Device(32768, 0, true, true), {0x27},
+         {"set volume 34078", "keys +0xAF -0xAF", "picture VOLINC"}},
+        {"a refused unmute goes on to Windows", kOsVista, Device(32768, 1, true, true), {0x28},
+         {"mute 0", "keys +0xAE -0xAE", "picture VOLDEC"}},
+        {"a refused mute goes on to Windows and shows the state read", kOsVista, Device(32768, 0, true, true),
+         {0x20}, {"mute 1", "keys +0xAD -0xAD", "picture UnMute"}},
+        {"a device gone after the hook took the key", kOsVista,
+         [](CFakeDesktop& d) { d.takesVolumeKeys = true; }, {0x27, 0x20},
+         {"keys +0xAF -0xAF", "picture VOLINC", "keys +0xAD -0xAD", "picture UnMute"}},
+        {"keys left to Windows show the device's level", kOsVista, Device(32768, 0, false), {0x27, 0x28},
+         {"volume level 12", "volume level 12"}},
+        {"mute left to Windows shows the state it has", kOsVista, Device(32768, 1, false), {0x20}, {"picture Mute"}},
+        {"XP never sets the level", kOsWinXp, Device(32768, 0), {0x27, 0x20}, {"volume level 12", "picture UnMute"}},
+    });
+}
+
+TEST(DispatchDeviceVolume, ChangesMadeElsewhereShowTheStripOrTheMutePicture) {
+    CFakeDesktop desktop;
+    DispatcherState state;
+    const ProgramPaths paths = TestPaths();
+    CKeyCommandDispatcher dispatcher(desktop, kOsVista, paths, state);
+    dispatcher.VolumeChangedElsewhere(32768, 0);
+    dispatcher.VolumeChangedElsewhere(32768, 1);
+    dispatcher.VolumeChangedElsewhere(0, 1);
+    dispatcher.VolumeChangedElsewhere(0, 0);
+    EXPECT_EQ(desktop.trace, (std::vector<std::string>{"volume level 12", "picture Mute", "volume level 0",
+                                                       "picture UnMute"}));
+    EXPECT_EQ(state.dwVolume, 0u);
+}
+
+TEST(DispatchDeviceVolume, StepsAndFramesOfLevels) {
+    const struct {
+        std::uint32_t volume;
+        int up, down, percent, frame;
+    } cases[] = {
+        {0, 2, 0, 0, 0},           {655, 2, 0, 1, 0},            {13762, 22, 20, 21, 5},
+        {14417, 24, 20, 22, 5},    {14418, 24, 20, 22, 5},       {65535, 100, 98, 100, 25},
+        {65534, 100, 98, 100, 25}, {0x30000, 100, 98, 100, 25},  {2621, 6, 2, 4, 1},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(StepVolumePercent(c.volume, true), c.up) << c.volume;
+        EXPECT_EQ(StepVolumePercent(c.volume, false), c.down) << c.volume;
+        EXPECT_EQ(PercentOfVolume(c.volume), c.percent) << c.volume;
+        EXPECT_EQ(VolumeFrame(c.volume), c.frame) << c.volume;
+    }
+    EXPECT_EQ(VolumeOfPercent(22), 14418u);
+    EXPECT_EQ(VolumeOfPercent(101), 65535u);
+    EXPECT_EQ(VolumeOfScalar(0.2199999f), 14418u);
+    EXPECT_EQ(VolumeOfScalar(1.5f), 65535u);
+    EXPECT_EQ(VolumeOfScalar(-0.1f), 0u);
 }
 
 }  // namespace

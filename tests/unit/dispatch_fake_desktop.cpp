@@ -1,5 +1,7 @@
 #include "tests/unit/dispatch_fake_desktop.h"
 
+#include "dispatch/volume_step.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -127,8 +129,8 @@ void CFakeDesktop::ShowKeyPicture(const std::string& name) {
     trace.push_back("picture " + name);
 }
 
-void CFakeDesktop::RequestVolumeDisplay(int level) {
-    trace.push_back("volume level " + std::to_string(level));
+void CFakeDesktop::RequestVolumeDisplay(std::uint32_t volume) {
+    trace.push_back("volume level " + std::to_string(VolumeFrame(volume)));
 }
 
 bool CFakeDesktop::GetVolume(std::uint32_t& volume) {
@@ -141,8 +143,18 @@ bool CFakeDesktop::GetMute(std::uint32_t& mute) {
 
 bool CFakeDesktop::SetMute(std::uint32_t mute) {
     trace.push_back("mute " + std::to_string(mute));
-    if (mixerMute) {
-        mixerMute = mute;
+    if (!mixerMute || refusesChanges) {
+        return false;
     }
-    return mixerMute.has_value();
+    mixerMute = mute;
+    return true;
+}
+
+bool CFakeDesktop::SetVolume(std::uint32_t volume) {
+    trace.push_back("set volume " + std::to_string(volume));
+    if (!mixerVolume || refusesChanges) {
+        return false;
+    }
+    mixerVolume = volume;
+    return true;
 }

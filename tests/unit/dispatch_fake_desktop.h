@@ -2,7 +2,7 @@
 // folders, files, registry values and a mixer. Every call that acts is
 // written to the trace as one line of text; calls that only ask leave no line.
 //
-// Lines: `picture WebBack`, `volume level 12`, `mute 1`, `keys +0x12 +0x25 -0x25 -0x12`
+// Lines: `picture WebBack`, `volume level 12`, `mute 1`, `set volume 14418`, `keys +0x12 +0x25 -0x25 -0x12`
 // (down and up, in order; `(scan 0)` marks an event without scan code),
 // `wheel -96`, `middle down`, `sleep 50`, `activate "SciCalc"`, `restore "X"`,
 // `top "X"`, `post "Media Player 2" WM_COMMAND 3048`, `send "X" WM_COMMAND 1002`,
@@ -46,6 +46,9 @@ public:
     std::optional<std::uint32_t> mixerMute;
     // None down: a chord's keys alone.
     ModifierKeys modifiers;
+    // Vista and later: the hook took the volume keys; the device refuses every change.
+    bool takesVolumeKeys = false;
+    bool refusesChanges = false;
 
     std::vector<std::string> trace;
 
@@ -77,10 +80,12 @@ public:
     int QueryOsArchitecture() override { return architecture; }
     void SetCdDoor(bool open) override;
     void ShowKeyPicture(const std::string& name) override;
-    void RequestVolumeDisplay(int level) override;
+    void RequestVolumeDisplay(std::uint32_t volume) override;
     bool GetVolume(std::uint32_t& volume) override;
     bool GetMute(std::uint32_t& mute) override;
     bool SetMute(std::uint32_t mute) override;
+    bool SetVolume(std::uint32_t volume) override;
+    bool TakesVolumeKeys() override { return takesVolumeKeys; }
 
 private:
     std::string Name(WindowId window) const;

@@ -35,6 +35,7 @@ constexpr unsigned kS = Kinds({2, 3, 5, 8});   // the program sends browser and 
 constexpr unsigned kN = Kinds({4, 6, 7, 8});   // the system does home, favourites, media, mute
 constexpr unsigned kOwnAccessories = Kinds({4, 7, 8});  // calculator and My Computer only show pictures
 constexpr unsigned kLevel = Kinds({4, 6, 7});  // volume keys show the mixer's level
+constexpr unsigned kDeviceLevel = Kinds({4, 6, 7, 8});  // ... or the playback device's, where there is one
 constexpr unsigned Not(unsigned set) {
     return kAll & ~set;
 }
@@ -82,12 +83,14 @@ const std::vector<Row> kRows = {
     {{0x0B, 0x2C}, kS, kBusy, {"picture VCDStop", "post \"Media Player 2\" WM_COMMAND 3048"}},
     {{0x0B, 0x2C}, Not(kS), kBusy, {"picture VCDStop"}},
     {{0x0B, 0x2C}, kAll, kEmpty, {"picture VCDStop"}},
-    {{0x0C, 0x27}, kLevel, kBusy, {"volume level 12"}},
+    {{0x0C, 0x27}, kDeviceLevel, kBusy, {"volume level 12"}},
     {{0x0C, 0x27}, kLevel, kEmpty, {"volume level 0"}},
-    {{0x0C, 0x27}, Not(kLevel), kBoth, {"picture VOLINC"}},
-    {{0x0D, 0x28}, kLevel, kBusy, {"volume level 12"}},
+    {{0x0C, 0x27}, Not(kDeviceLevel), kBusy, {"picture VOLINC"}},
+    {{0x0C, 0x27}, Not(kLevel), kEmpty, {"picture VOLINC"}},
+    {{0x0D, 0x28}, kDeviceLevel, kBusy, {"volume level 12"}},
     {{0x0D, 0x28}, kLevel, kEmpty, {"volume level 0"}},
-    {{0x0D, 0x28}, Not(kLevel), kBoth, {"picture VOLDEC"}},
+    {{0x0D, 0x28}, Not(kDeviceLevel), kBusy, {"picture VOLDEC"}},
+    {{0x0D, 0x28}, Not(kLevel), kEmpty, {"picture VOLDEC"}},
     {{0x0E, 0x2D}, kOwnAccessories, kBoth, {"picture Calculator"}},
     {{0x0E, 0x2D}, Not(kOwnAccessories), kBusy, {"picture Calculator", "activate \"SciCalc\""}},
     {{0x0E, 0x2D}, Not(kOwnAccessories), kEmpty, {"picture Calculator", "run \"C:\\WINDOWS\\system32\\CALC.EXE\""}},

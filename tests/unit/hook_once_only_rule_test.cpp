@@ -16,7 +16,7 @@ constexpr int kWordReport = 1;  // no virtual key of Windows stands for it
 
 // One event of a scenario and whether the rule lets it through.
 struct Step {
-    enum Kind { kKeyDown, kKeyUp, kReport } kind;
+    enum Kind { kKeyDown, kRepeatingKeyDown, kKeyUp, kReport } kind;
     unsigned key;  // virtual key, or report code
     std::uint32_t timeMs;
     bool dispatched;
@@ -24,6 +24,10 @@ struct Step {
 
 Step Down(unsigned vk, std::uint32_t t, bool dispatched) {
     return Step{Step::kKeyDown, vk, t, dispatched};
+}
+// A key-down of a key whose auto-repeats are presses of their own.
+Step Repeating(unsigned vk, std::uint32_t t, bool dispatched) {
+    return Step{Step::kRepeatingKeyDown, vk, t, dispatched};
 }
 Step Up(unsigned vk, std::uint32_t t) {
     return Step{Step::kKeyUp, vk, t, false};
@@ -41,6 +45,8 @@ bool Take(COnceOnlyRule& rule, const Step& step) {
     switch (step.kind) {
         case Step::kKeyDown:
             return rule.TakeVirtualKey(step.key, true, step.timeMs);
+        case Step::kRepeatingKeyDown:
+            return rule.TakeVirtualKey(step.key, true, step.timeMs, true);
         case Step::kKeyUp:
             return rule.TakeVirtualKey(step.key, false, step.timeMs);
         case Step::kReport:
@@ -95,7 +101,12 @@ INSTANTIATE_TEST_SUITE_P(
                  {Report(kVolumeUpReport, kWrap, true), Down(kVkVolumeUp, kWrap + 200, false),
                   Up(kVkVolumeUp, kWrap + 250), Report(kVolumeUpReport, kWrap + 600, true),
                   Down(kVkVolumeUp, kWrap + 1000, true)}},
-        Scenario{"a virtual key beyond Windows' range is never a press", {Down(0x1000, 1000, false)}}));
+        Scenario{"a virtual key beyond Windows' range is never a press", {Down(0x1000, 1000, false)}},
+        Scenario{"each repeat of a repeating key is a press, and pairs with no report",
+                 {Repeating(kVkVolumeUp, 1000, true), Report(kVolumeUpReport, 1001, false),
+                  Repeating(kVkVolumeUp, 1500, true), Repeating(kVkVolumeUp, 1533, true), Up(kVkVolumeUp, 1600),
+                  Report(kVolumeUpReport, 1700, true), Repeating(kVkVolumeUp, 1701, false),
+                  Repeating(kVkVolumeUp, 2200, true)}}));
 
 TEST(OnceOnlyRule, ReportsTheHookNeverSawAreCountedOnce) {
     COnceOnlyRule rule;
