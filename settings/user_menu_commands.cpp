@@ -5,6 +5,7 @@
 #include "dispatch/key_chord.h"
 #include "dispatch/text_encoding_win32.h"
 #include "dispatch/win32_desktop.h"
+#include "framework/diagnostics.h"
 #include "settings/settings_store.h"
 #include "settings/launch_shortcut_win32.h"
 #include "settings/user_menu_values.h"
@@ -71,6 +72,8 @@ void CTamberView::TypeText(const std::string& text, HWND window) {
     // Pasting a clipboard another program holds would type the user's own contents.
     if (PutTextOnClipboard(WideFromUtf8(text))) {
         PasteInto(window);
+    } else {
+        framework::Trace("text not typed: another program holds the clipboard");
     }
     ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRestoreMs, nullptr);
 }
