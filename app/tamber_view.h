@@ -60,10 +60,10 @@ public:
     bool IsShiftLatched() const { return m_bShiftLatched != FALSE; }
 
     // On-screen pictures: replace any popup by the named key picture strip;
-    // show the volume level (0-25) 100 ms after the last request, the popup
-    // saying the volume (0..65535) as a percentage.
+    // show the volume (0..65535) as its frame of the level strip 100 ms after
+    // the last request, the popup saying it as a percentage.
     void ShowKeyPicture(const char* name, int frameHeight);
-    void RequestVolumeDisplay(int level, std::uint32_t volume);
+    void RequestVolumeDisplay(std::uint32_t volume);
 
     // The speakers' volume and mute of the first mixer; TRUE on success.
     BOOL OpenMixer();
@@ -132,7 +132,6 @@ private:
     CEndpointVolume m_endpointVolume;
     // The one picture popup, hidden between pictures, on its own thread.
     CPictureThread m_pictures;
-    int m_nPendingLevel = 0;
     std::uint32_t m_dwPendingVolume = 0;
     // The clipboard's memory-block formats, saved while a text is pasted.
     struct ClipEntry {

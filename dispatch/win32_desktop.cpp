@@ -3,7 +3,6 @@
 #include "app/globals.h"
 #include "app/tamber_view.h"
 #include "dispatch/version_sets.h"
-#include "dispatch/volume_step.h"
 #include "dispatch/special_folder.h"
 #include "dispatch/text_encoding_win32.h"
 #include "driver/os_architecture.h"
@@ -272,7 +271,7 @@ void CWin32Desktop::ShowKeyPicture(const std::string& name) {
 }
 
 void CWin32Desktop::RequestVolumeDisplay(std::uint32_t volume) {
-    m_view.RequestVolumeDisplay(VolumeFrame(volume), volume);
+    m_view.RequestVolumeDisplay(volume);
 }
 
 bool CWin32Desktop::GetVolume(std::uint32_t& volume) {

@@ -1,4 +1,5 @@
 #include "app/tamber_view.h"
+#include "dispatch/volume_step.h"
 #include "framework/diagnostics.h"
 #include "framework/stage_stamps.h"
 
@@ -21,14 +22,13 @@ void CTamberView::ShowKeyPicture(const char* name, int frameHeight) {
     framework::StampStage(framework::Stage::kPictureShown);
 }
 
-void CTamberView::RequestVolumeDisplay(int level, std::uint32_t volume) {
-    framework::Trace("volume level %d", level);
-    m_nPendingLevel = level;
+void CTamberView::RequestVolumeDisplay(std::uint32_t volume) {
+    framework::Trace("volume level %d", VolumeFrame(volume));
     m_dwPendingVolume = volume;
     ::SetTimer(m_hWnd, kTimerVolumeDisplay, kVolumeDelayMs, nullptr);
 }
 
 void CTamberView::ShowVolumeDisplay() {
     ::KillTimer(m_hWnd, kTimerVolumeDisplay);
-    m_pictures.ShowVolumeLevel(m_nPendingLevel, m_dwPendingVolume, kVolumeOffset);
+    m_pictures.ShowVolumeLevel(m_dwPendingVolume, kVolumeOffset);
 }

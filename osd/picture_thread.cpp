@@ -15,7 +15,6 @@ enum : UINT { kMsgPlayKeyPicture = WM_APP + 1, kMsgShowVolumeLevel };
 struct Request {
     std::string name;  // a copy, so that the caller's text may go at once
     int frameHeight = 0;
-    int level = 0;
     std::uint32_t volume = 0;
     PopupPoint offset{0, 0};
 };
@@ -34,7 +33,7 @@ void Handle(CPictureWnd& popup, const MSG& message) {
     if (message.message == kMsgPlayKeyPicture) {
         popup.PlayKeyPicture(request->name.c_str(), request->frameHeight, request->offset);
     } else {
-        popup.ShowVolumeLevel(request->level, request->volume, request->offset);
+        popup.ShowVolumeLevel(request->volume, request->offset);
     }
 }
 
@@ -91,11 +90,11 @@ void Post(unsigned threadId, UINT message, std::unique_ptr<Request> request) {
 }  // namespace
 
 void CPictureThread::PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset) {
-    Post(m_threadId, kMsgPlayKeyPicture, std::make_unique<Request>(Request{name, frameHeight, 0, 0, offset}));
+    Post(m_threadId, kMsgPlayKeyPicture, std::make_unique<Request>(Request{name, frameHeight, 0, offset}));
 }
 
-void CPictureThread::ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset) {
-    Post(m_threadId, kMsgShowVolumeLevel, std::make_unique<Request>(Request{{}, 0, level, volume, offset}));
+void CPictureThread::ShowVolumeLevel(std::uint32_t volume, PopupPoint offset) {
+    Post(m_threadId, kMsgShowVolumeLevel, std::make_unique<Request>(Request{{}, 0, volume, offset}));
 }
 
 void CPictureThread::Stop() {

@@ -18,7 +18,7 @@ public:
     void Start();
     // As CPictureWnd's (picture_wnd.h): the request is handled on the popup's thread.
     void PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset);
-    void ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset);
+    void ShowVolumeLevel(std::uint32_t volume, PopupPoint offset);
     // Ends the thread; a picture on screen goes with its window.
     void Stop();
 

@@ -1,5 +1,6 @@
 #include "osd/picture_wnd.h"
 
+#include "dispatch/volume_step.h"
 #include "framework/stage_stamps.h"
 #include "osd/picture_monitor.h"
 #include "osd/picture_text.h"
@@ -52,13 +53,13 @@ BOOL CPictureWnd::PlayKeyPicture(const char* name, int frameHeight, PopupPoint o
     return ::SetTimer(m_hWnd, kTimerFirstFrame, kFrameDelayMs, nullptr) != 0;
 }
 
-BOOL CPictureWnd::ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset) {
+BOOL CPictureWnd::ShowVolumeLevel(std::uint32_t volume, PopupPoint offset) {
     // A volume popup already up keeps its 800 ms running until the new level is shown.
     if (m_shows != Shows::kVolume && !Prepare(Shows::kVolume, offset)) {
         return FALSE;
     }
     m_nFrameHeight = kVolumeFrameHeight;
-    m_nFrame = level;
+    m_nFrame = VolumeFrame(volume);
     m_strText = VolumeText(volume);
     return ::SetTimer(m_hWnd, kTimerLoadLevel, kFrameDelayMs, nullptr) != 0;
 }

@@ -31,9 +31,9 @@ public:
     // the monitor they appear on (picture_monitor.h).
     // Plays the named strip from its first frame, in place of whatever is up.
     BOOL PlayKeyPicture(const char* name, int frameHeight, PopupPoint offset);
-    // Shows a level (a frame of the strip), saying the volume (0..65535): in
-    // place of a key picture, or in the volume popup already up.
-    BOOL ShowVolumeLevel(int level, std::uint32_t volume, PopupPoint offset);
+    // Shows the volume (0..65535) as its frame of the strip, saying it as a
+    // percentage: in place of a key picture, or in the volume popup already up.
+    BOOL ShowVolumeLevel(std::uint32_t volume, PopupPoint offset);
 
     BOOL PreCreateWindow(CREATESTRUCTA& cs) override;
 
