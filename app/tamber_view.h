@@ -106,7 +106,12 @@ private:
     // A key's own action, when the user stored one for the key of `command`:
     // true when it ran in place of the built-in action.
     bool RunOwnKeyAction(std::uint8_t command);
+    // Offers `text` on the clipboard, handed over when the paste reads it; false
+    // when another program held the clipboard open.
     bool PutTextOnClipboard(const std::wstring& text);
+    LRESULT OnRenderFormat(WPARAM format, LPARAM);
+    LRESULT OnRenderAllFormats(WPARAM, LPARAM);
+    LRESULT OnDestroyClipboard(WPARAM, LPARAM);
 
     // Settings dialogs and the driver package.
     void OnConfig();
@@ -143,6 +148,10 @@ private:
     // and how often putting it back found the clipboard taken.
     bool m_bClipboardSaved = false;
     int m_nClipboardRetries = 0;
+    // The text of the last paste, while the program it was pasted into has not
+    // read it yet.
+    std::wstring m_strPasteText;
+    bool m_bPasteUnread = false;
     HWND m_hWndPrevForeground = nullptr;
     // Whether the tray menu or the user menu is shown.
     bool m_bMenuOpen = false;

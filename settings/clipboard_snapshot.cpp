@@ -4,6 +4,7 @@
 // other handles) cannot be copied and are left out rather than announced for a
 // rendering nobody would answer.
 #include "app/tamber_view.h"
+#include "framework/answering_wait.h"
 
 #include <ole2.h>
 
@@ -12,6 +13,11 @@
 namespace {
 
 constexpr UINT kSharedMemory = GMEM_MOVEABLE | GMEM_SHARE;
+// The longest a text waits for the paste before it to read its own.
+constexpr DWORD kPasteReadMs = 1000;
+// How long, and how often, the clipboard is asked for while another program holds it.
+constexpr DWORD kClipboardOpenMs = 250;
+constexpr DWORD kClipboardOpenRetryMs = 10;
 
 // Opens the clipboard for `owner` for one scope and empties it, so that one
 // change is seen by other programs whole. Another program may hold it open
@@ -97,11 +103,53 @@ bool CTamberView::RestoreClipboard() {
 }
 
 bool CTamberView::PutTextOnClipboard(const std::wstring& text) {
-    const OpenedClipboard clipboard(m_hWnd);
-    if (!clipboard.IsOpen()) {
-        return false;
+    // A text chosen right after another must not take the clipboard before the
+    // paste of the first one read it, or that paste would type the second
+    // text. A window in which Ctrl+V means nothing never reads: the wait ends.
+    framework::WaitAnsweringSentMessages([this] { return !m_bPasteUnread; }, kPasteReadMs);
+    // The program that just read it closes the clipboard a moment later.
+    const DWORD start = ::GetTickCount();
+    for (;;) {
+        {
+            const OpenedClipboard clipboard(m_hWnd);
+            if (clipboard.IsOpen()) {
+                // Handed over when asked for (WM_RENDERFORMAT), which says the paste read it.
+                m_strPasteText = text;
+                ::SetClipboardData(CF_UNICODETEXT, nullptr);
+                m_bPasteUnread = true;
+                return true;
+            }
+        }
+        if (::GetTickCount() - start >= kClipboardOpenMs) {
+            return false;
+        }
+        framework::WaitAnsweringSentMessages([] { return false; }, kClipboardOpenRetryMs);
     }
-    // The system offers the text to older programs in their code page as well.
-    SetClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    return true;
+}
+
+LRESULT CTamberView::OnRenderFormat(WPARAM format, LPARAM) {
+    // The reader holds the clipboard open meanwhile. The system offers the
+    // text to older programs in their code page as well.
+    if (format == CF_UNICODETEXT && m_bPasteUnread) {
+        SetClipboardBytes(CF_UNICODETEXT, m_strPasteText.c_str(), (m_strPasteText.size() + 1) * sizeof(wchar_t));
+        m_bPasteUnread = false;
+    }
+    return 0;
+}
+
+LRESULT CTamberView::OnRenderAllFormats(WPARAM, LPARAM) {
+    // The program ends with the text unread: it stays on the clipboard.
+    if (m_bPasteUnread && ::OpenClipboard(m_hWnd)) {
+        if (::GetClipboardOwner() == m_hWnd) {
+            OnRenderFormat(CF_UNICODETEXT, 0);
+        }
+        ::CloseClipboard();
+    }
+    return 0;
+}
+
+LRESULT CTamberView::OnDestroyClipboard(WPARAM, LPARAM) {
+    // Emptied, by us or by another program: the text can no longer be read.
+    m_bPasteUnread = false;
+    return 0;
 }

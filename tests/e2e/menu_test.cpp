@@ -22,11 +22,13 @@ namespace {
 
 constexpr UINT kUserMenuTimer = 4;
 constexpr UINT kCompanyName = 32779;
+constexpr UINT kPersonalName = 32780;
 constexpr UINT kUserMenuExit = 32791;
 constexpr UINT kMyPicture = 32785;
 constexpr UINT kQuit = 32774;
 constexpr char kSettingsKey[] = "Software\\Corvale";
 constexpr char kSnippet[] = "Corvale Keyboards Ltd.";
+constexpr char kPersonalSnippet[] = " Ada Byron";
 
 KeyvaneProcess& Running() {
     return e2e::SharedKeyvane("winxp");
@@ -195,15 +197,19 @@ E2E_CASE(Menus, RequestAfterTheTrayMenuOpensTheUserMenu) {
 }
 
 E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
-    // Typed once; typed twice before the clipboard came back; and with another
-    // program holding the clipboard open when it is due to come back.
+    // Typed once; two texts chosen one right after the other, before the
+    // first paste was read; and with another program holding the clipboard
+    // open when it is due to come back.
     const struct {
         const char* name;
-        int times;
+        std::vector<UINT> texts;
         bool clipboardHeld;
-    } cases[] = {{"once", 1, false}, {"twice", 2, false}, {"clipboard held", 1, true}};
+    } cases[] = {{"once", {kCompanyName}, false},
+                 {"two texts at once", {kCompanyName, kPersonalName}, false},
+                 {"clipboard held", {kCompanyName}, true}};
     KeyvaneProcess& keyvane = Running();
     SetSetting("CompanyName", kSnippet);
+    SetSetting("PersonalName", kPersonalSnippet);
     // One window for every row: a window made and destroyed per row moves the
     // focus, which under Wine lets go of the paste's Ctrl on its way.
     e2e::TestEditWindow window;
@@ -212,9 +218,9 @@ E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
         const std::string name = std::string(c.name) + ": ";
         FillClipboard(window.Frame(), true);
         OpenAndDismissUserMenu(keyvane, window);
-        for (int i = 0; i < c.times; ++i) {
-            ::PostMessageA(keyvane.View(), WM_COMMAND, kCompanyName, 0);
-            expected += kSnippet;
+        for (const UINT text : c.texts) {
+            ::PostMessageA(keyvane.View(), WM_COMMAND, text, 0);
+            expected += text == kCompanyName ? kSnippet : kPersonalSnippet;
         }
         E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == expected; }, 3000),
                   name + "the snippet was typed into the test window, got \"" + window.Text() + "\"");
@@ -226,6 +232,7 @@ E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
         E2E_CHECK(e2e::WaitPumping(ClipboardHoldsTheTestContents, 3000),
                   name + "the clipboard holds what it held before");
     }
+    DeleteSetting("PersonalName");
 }
 
 E2E_CASE(Menus, TextActionOfAKeyTypesAnyTextAndTheClipboardComesBack) {
