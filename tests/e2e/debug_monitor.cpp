@@ -11,6 +11,8 @@ namespace e2e {
 namespace {
 
 constexpr DWORD kBufferSize = 4096;
+// A writer holds the buffer for microseconds; one silent this long is gone.
+constexpr DWORD kWriterGoneMs = 1000;
 
 }  // namespace
 
@@ -41,7 +43,18 @@ DebugMonitor::~DebugMonitor() {
 void DebugMonitor::Collect() {
     const HANDLE waits[] = {m_stop, m_dataReady};
     ::SetEvent(m_bufferReady);
-    while (::WaitForMultipleObjects(2, waits, FALSE, INFINITE) == WAIT_OBJECT_0 + 1) {
+    for (;;) {
+        const DWORD woke = ::WaitForMultipleObjects(2, waits, FALSE, kWriterGoneMs);
+        // A program ended while it wrote a line (a case terminates keyvane
+        // mid-start) took the buffer with it: without a new one every later
+        // line would wait out its writer's own timeout, and be lost.
+        if (woke == WAIT_TIMEOUT) {
+            ::SetEvent(m_bufferReady);
+            continue;
+        }
+        if (woke != WAIT_OBJECT_0 + 1) {
+            return;
+        }
         DWORD pid = 0;
         std::memcpy(&pid, m_buffer, sizeof pid);
         std::string text(m_buffer + sizeof pid, strnlen(m_buffer + sizeof pid, kBufferSize - sizeof pid));
