@@ -20,6 +20,9 @@ constexpr UINT kPopupAlignment = TPM_RIGHTALIGN | TPM_RIGHTBUTTON;
 // back is tried again every 50 ms for 5 s, without holding the keys meanwhile.
 constexpr UINT kClipboardRetryMs = 50;
 constexpr int kClipboardRetries = 100;
+// A busy program reads its paste late: its text stays for up to 1 s more. A
+// window in which Ctrl+V means nothing never reads it.
+constexpr int kUnreadPasteRetries = 20;
 
 // A loaded menu resource, destroyed with its owner.
 class LoadedMenu {
@@ -98,9 +101,10 @@ void CTamberView::OnTimer(UINT id) {
         case kTimerVolumeDisplay:
             ShowVolumeDisplay();
             break;
-        case kTimerClipboardRestore:
+        case kTimerClipboardRestore: {
             ::KillTimer(m_hWnd, kTimerClipboardRestore);
-            if (!RestoreClipboard() && ++m_nClipboardRetries < kClipboardRetries) {
+            const bool pasteYetToRead = m_bPasteUnread && m_nClipboardRetries < kUnreadPasteRetries;
+            if ((pasteYetToRead || !RestoreClipboard()) && ++m_nClipboardRetries < kClipboardRetries) {
                 ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRetryMs, nullptr);
             } else if (m_bClipboardSaved) {
                 framework::Trace("clipboard not put back: another program holds it");
@@ -108,6 +112,7 @@ void CTamberView::OnTimer(UINT id) {
                 m_bClipboardSaved = false;
             }
             break;
+        }
         case kTimerTrayIcon:
             ::KillTimer(m_hWnd, kTimerTrayIcon);
             ::SendMessageA(m_hWnd, kMsgIconNormal, 0, 0);

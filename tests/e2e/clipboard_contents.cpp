@@ -47,6 +47,11 @@ void FillClipboard(HWND owner, bool withContents) {
 }
 
 bool ClipboardHoldsTheTestContents() {
+    // Looked for before any text is read: reading a text keyvane offers would
+    // make the test the program that pastes it.
+    if (!::IsClipboardFormatAvailable(g_privateFormat)) {
+        return false;
+    }
     const auto text = ClipboardBytes(CF_TEXT);
     return text.size() >= 7 && std::memcmp(text.data(), "before", 7) == 0 && ClipboardBytes(g_privateFormat) == kPrivateBytes;
 }

@@ -8,6 +8,7 @@
 #include "tests/e2e/test_window.h"
 
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,31 @@ void OpenAndDismissUserMenu(const KeyvaneProcess& keyvane, e2e::TestEditWindow& 
     E2E_CHECK(MenuOpens(keyvane, from, "keyvane: user menu"), "the user menu opened");
     Press(VK_ESCAPE);
     E2E_CHECK(MenuCloses(keyvane), "the user menu closed");
+}
+
+// A busy program: it answers what other programs send it, its activation
+// among them, but leaves its typed keys queued.
+void AnswerSentMessagesUntil(const std::function<bool()>& done, unsigned timeoutMs) {
+    const double end = e2e::NowMs() + timeoutMs;
+    while (!done() && e2e::NowMs() < end) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_SENDMESSAGE);
+        MSG message;
+        ::PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
+    }
+}
+
+// A window that has no use for Ctrl+V: its keys are read and dropped.
+void PumpDroppingKeys(unsigned ms) {
+    const double end = e2e::NowMs() + ms;
+    while (e2e::NowMs() < end) {
+        ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG message;
+        while (::PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) {
+                ::DispatchMessageA(&message);
+            }
+        }
+    }
 }
 
 }  // namespace
@@ -198,15 +224,19 @@ E2E_CASE(Menus, RequestAfterTheTrayMenuOpensTheUserMenu) {
 
 E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
     // Typed once; two texts chosen one right after the other, before the
-    // first paste was read; and with another program holding the clipboard
-    // open when it is due to come back.
+    // first paste was read; into a busy program that reads its keys a second
+    // late; into a window where Ctrl+V means nothing; and with another program
+    // holding the clipboard open when it is due to come back.
+    enum class Window { kReadsAtOnce, kReadsLate, kIgnoresPaste, kHoldsClipboard };
     const struct {
         const char* name;
         std::vector<UINT> texts;
-        bool clipboardHeld;
-    } cases[] = {{"once", {kCompanyName}, false},
-                 {"two texts at once", {kCompanyName, kPersonalName}, false},
-                 {"clipboard held", {kCompanyName}, true}};
+        Window window;
+    } cases[] = {{"once", {kCompanyName}, Window::kReadsAtOnce},
+                 {"two texts at once", {kCompanyName, kPersonalName}, Window::kReadsAtOnce},
+                 {"read late", {kCompanyName}, Window::kReadsLate},
+                 {"never read", {kCompanyName}, Window::kIgnoresPaste},
+                 {"clipboard held", {kCompanyName}, Window::kHoldsClipboard}};
     KeyvaneProcess& keyvane = Running();
     SetSetting("CompanyName", kSnippet);
     SetSetting("PersonalName", kPersonalSnippet);
@@ -220,11 +250,20 @@ E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
         OpenAndDismissUserMenu(keyvane, window);
         for (const UINT text : c.texts) {
             ::PostMessageA(keyvane.View(), WM_COMMAND, text, 0);
-            expected += text == kCompanyName ? kSnippet : kPersonalSnippet;
+            if (c.window != Window::kIgnoresPaste) {
+                expected += text == kCompanyName ? kSnippet : kPersonalSnippet;
+            }
+        }
+        if (c.window == Window::kReadsLate) {
+            AnswerSentMessagesUntil([] { return HIWORD(::GetQueueStatus(QS_KEY)) != 0; }, 3000);
+            AnswerSentMessagesUntil([] { return false; }, 1000);
+        }
+        if (c.window == Window::kIgnoresPaste) {
+            PumpDroppingKeys(1000);
         }
         E2E_CHECK(e2e::WaitPumping([&] { return window.Text() == expected; }, 3000),
                   name + "the snippet was typed into the test window, got \"" + window.Text() + "\"");
-        if (c.clipboardHeld) {
+        if (c.window == Window::kHoldsClipboard) {
             E2E_CHECK(::OpenClipboard(window.Frame()), name + "the test holds the clipboard open");
             e2e::PumpMessages(800);
             ::CloseClipboard();
