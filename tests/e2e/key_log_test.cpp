@@ -114,15 +114,22 @@ E2E_CASE(KeyLog, KeysInTheFirstSecondsAfterStartActAtOnce) {
     // Every 250 ms from half a second to five seconds after the start: across
     // the hook thread's start, the start-up picture's end and the first passes
     // of the driver check.
-    std::vector<double> moments;
+    std::vector<double> often;
     for (double at = 500; at <= 5000; at += 250) {
-        moments.push_back(at);
+        often.push_back(at);
     }
     // Without the keyboard; and with the keyboard attached but without its
     // filter driver and no package to install it with (a setup without the
-    // driver), the key log's header elsewhere in the ring.
-    for (const bool unfiltered : {false, true}) {
-        const std::string scene = unfiltered ? "keyboard without its filter: " : "no keyboard: ";
+    // driver), the key log's header elsewhere in the ring, its keys as often
+    // and a second apart, the poll thread idle between them.
+    const struct {
+        const char* name;
+        bool unfiltered;
+        std::vector<double> moments;
+    } scenes[] = {{"no keyboard: ", false, often},
+                  {"keyboard without its filter: ", true, often},
+                  {"keyboard without its filter, keys a second apart: ", true, {1500, 2600, 3700}}};
+    for (const auto& [scene, unfiltered, moments] : scenes) {
         std::optional<e2e::ScratchKey> keyboard;
         std::optional<e2e::InstallerRemoved> noInstaller;
         if (unfiltered) {
@@ -141,7 +148,7 @@ E2E_CASE(KeyLog, KeysInTheFirstSecondsAfterStartActAtOnce) {
                 slow += text;
             }
         }
-        E2E_CHECK(slow.empty(), scene + "every key acted within " + std::to_string(static_cast<int>(kBoundMs)) +
+        E2E_CHECK(slow.empty(), std::string(scene) + "every key acted within " + std::to_string(static_cast<int>(kBoundMs)) +
                                     " ms of its write, slow: " + slow);
     }
 }
