@@ -5,6 +5,7 @@
 // rendering nobody would answer.
 #include "app/tamber_view.h"
 #include "framework/answering_wait.h"
+#include "framework/diagnostics.h"
 
 #include <ole2.h>
 
@@ -151,5 +152,13 @@ LRESULT CTamberView::OnRenderAllFormats(WPARAM, LPARAM) {
 LRESULT CTamberView::OnDestroyClipboard(WPARAM, LPARAM) {
     // Emptied, by us or by another program: the text can no longer be read.
     m_bPasteUnread = false;
+    // Another program emptied it for what the user copied next, which stays:
+    // what the clipboard held before the text is let go.
+    if (m_bClipboardSaved && ::GetOpenClipboardWindow() != m_hWnd) {
+        ::KillTimer(m_hWnd, kTimerClipboardRestore);
+        m_clipSnapshot.clear();
+        m_bClipboardSaved = false;
+        framework::Trace("clipboard not put back: something new was put there");
+    }
     return 0;
 }

@@ -225,9 +225,10 @@ E2E_CASE(Menus, RequestAfterTheTrayMenuOpensTheUserMenu) {
 E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
     // Typed once; two texts chosen one right after the other, before the
     // first paste was read; into a busy program that reads its keys a second
-    // late; into a window where Ctrl+V means nothing; and with another program
-    // holding the clipboard open when it is due to come back.
-    enum class Window { kReadsAtOnce, kReadsLate, kIgnoresPaste, kHoldsClipboard };
+    // late; into a window where Ctrl+V means nothing; with another program
+    // holding the clipboard open when it is due to come back; and with the
+    // user copying something new (here: emptying it) before then.
+    enum class Window { kReadsAtOnce, kReadsLate, kIgnoresPaste, kHoldsClipboard, kCopiesAnew };
     const struct {
         const char* name;
         std::vector<UINT> texts;
@@ -236,7 +237,8 @@ E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
                  {"two texts at once", {kCompanyName, kPersonalName}, Window::kReadsAtOnce},
                  {"read late", {kCompanyName}, Window::kReadsLate},
                  {"never read", {kCompanyName}, Window::kIgnoresPaste},
-                 {"clipboard held", {kCompanyName}, Window::kHoldsClipboard}};
+                 {"clipboard held", {kCompanyName}, Window::kHoldsClipboard},
+                 {"copied anew", {kCompanyName}, Window::kCopiesAnew}};
     KeyvaneProcess& keyvane = Running();
     SetSetting("CompanyName", kSnippet);
     SetSetting("PersonalName", kPersonalSnippet);
@@ -267,6 +269,13 @@ E2E_CASE(Menus, CompanyNameTypesTheSnippetAndTheClipboardComesBack) {
             E2E_CHECK(::OpenClipboard(window.Frame()), name + "the test holds the clipboard open");
             e2e::PumpMessages(800);
             ::CloseClipboard();
+        }
+        if (c.window == Window::kCopiesAnew) {
+            FillClipboard(window.Frame(), false);
+            // Past the moment the old contents would have come back.
+            e2e::PumpMessages(2000);
+            E2E_CHECK_EQ(ClipboardFormatCount(), 0, name + "what the user put there stays");
+            continue;
         }
         E2E_CHECK(e2e::WaitPumping(ClipboardHoldsTheTestContents, 3000),
                   name + "the clipboard holds what it held before");
