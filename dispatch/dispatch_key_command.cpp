@@ -40,6 +40,7 @@ LRESULT CTamberView::OnVolumeChangedElsewhere(WPARAM muted, LPARAM volume) {
 
 LRESULT CTamberView::OnDefaultDeviceChanged(WPARAM, LPARAM) {
     m_endpointVolume.FollowDefaultDevice();
+    framework::Trace("new default playback device followed");
     return 0;
 }
 

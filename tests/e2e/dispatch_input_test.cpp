@@ -12,14 +12,6 @@ namespace {
 
 constexpr UINT kQuit = 32774;
 
-std::string Join(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += "[" + line + "] ";
-    }
-    return text;
-}
-
 // The messages of one command, taken once `count` have arrived.
 std::vector<std::string> Received(const TestWindow& window, size_t count) {
     return e2e::Describe(window.WaitForMessages(count));
@@ -37,7 +29,7 @@ E2E_CASE(DispatchInput, WebBackSendsAltLeftToTheBrowserOnWin98AndNothingOnXp) {
         keyvane.Press(0x05);
         const auto got = Received(browser, altLeft.size());
         // Alt comes up as a plain key once another key went with it, as on Windows.
-        E2E_CHECK(got == altLeft, "Alt down, Left down, Left up, Alt up; got " + Join(got));
+        E2E_CHECK(got == altLeft, "Alt down, Left down, Left up, Alt up; got " + e2e::Bracketed(got));
     }
     browser.ClearMessages();
     DispatchSession keyvane("winxp");
@@ -47,7 +39,7 @@ E2E_CASE(DispatchInput, WebBackSendsAltLeftToTheBrowserOnWin98AndNothingOnXp) {
     keyvane.Press(0x3C);
     const auto got = Received(browser, 2);
     E2E_CHECK(got == (std::vector<std::string>{KeyMessage("down", VK_F7), KeyMessage("up", VK_F7)}),
-              "web back sent nothing before F7; got " + Join(got));
+              "web back sent nothing before F7; got " + e2e::Bracketed(got));
 }
 
 E2E_CASE(DispatchInput, CtrlShiftRGoesDownInOrderAndUpInReverse) {
@@ -59,7 +51,7 @@ E2E_CASE(DispatchInput, CtrlShiftRGoesDownInOrderAndUpInReverse) {
                                                KeyMessage("down", 'R'),        KeyMessage("up", 'R'),
                                                KeyMessage("up", VK_SHIFT),     KeyMessage("up", VK_CONTROL)};
     const auto got = Received(editor, expected.size());
-    E2E_CHECK(got == expected, "Ctrl, Shift, R down, then R, Shift, Ctrl up; got " + Join(got));
+    E2E_CHECK(got == expected, "Ctrl, Shift, R down, then R, Shift, Ctrl up; got " + e2e::Bracketed(got));
 }
 
 E2E_CASE(DispatchInput, ScrollUpTurnsTheWheelOfTheWindowInFront) {
@@ -72,7 +64,7 @@ E2E_CASE(DispatchInput, ScrollUpTurnsTheWheelOfTheWindowInFront) {
     keyvane.Press(0x14);
     keyvane.Press(0x1A);
     const auto got = Received(editor, 2);
-    E2E_CHECK(got == (std::vector<std::string>{"wheel 96", "wheel -128"}), "wheel +96, then -128; got " + Join(got));
+    E2E_CHECK(got == (std::vector<std::string>{"wheel 96", "wheel -128"}), "wheel +96, then -128; got " + e2e::Bracketed(got));
 }
 
 E2E_CASE(DispatchInput, ALatchedShiftIsLetGoWhenTheProgramQuits) {
@@ -84,7 +76,7 @@ E2E_CASE(DispatchInput, ALatchedShiftIsLetGoWhenTheProgramQuits) {
     ::PostMessageA(keyvane.View(), WM_COMMAND, kQuit, 0);
     E2E_CHECK(keyvane.WaitExit(5000), "keyvane quit");
     const auto got = Received(editor, 2);
-    E2E_CHECK(got.size() == 2 && got[1] == KeyMessage("up", VK_SHIFT), "Shift came up at Quit; got " + Join(got));
+    E2E_CHECK(got.size() == 2 && got[1] == KeyMessage("up", VK_SHIFT), "Shift came up at Quit; got " + e2e::Bracketed(got));
     E2E_CHECK((::GetAsyncKeyState(VK_SHIFT) & 0x8000) == 0, "Shift is not held after keyvane is gone");
 }
 
@@ -94,15 +86,15 @@ E2E_CASE(DispatchInput, ALatchedShiftIsLetGoWhenWindowsEndsTheSession) {
     E2E_CHECK(editor.BringToFront(), "the editor is in front");
     keyvane.Press(0x43);
     const auto down = Received(editor, 1);
-    E2E_CHECK(down == std::vector<std::string>{KeyMessage("down", VK_SHIFT)}, "Shift went down; got " + Join(down));
+    E2E_CHECK(down == std::vector<std::string>{KeyMessage("down", VK_SHIFT)}, "Shift went down; got " + e2e::Bracketed(down));
     // Only the top-level frame hears of the session's end.
     ::SendMessageA(keyvane.Frame(), WM_ENDSESSION, TRUE, 0);
     const auto got = Received(editor, 2);
-    E2E_CHECK(got.size() == 2 && got[1] == KeyMessage("up", VK_SHIFT), "Shift came up; got " + Join(got));
+    E2E_CHECK(got.size() == 2 && got[1] == KeyMessage("up", VK_SHIFT), "Shift came up; got " + e2e::Bracketed(got));
     // The latch is clear: the next latch key presses Shift again instead of letting it go.
     keyvane.Press(0x43);
     const auto again = Received(editor, 3);
-    E2E_CHECK(again.size() == 3 && again[2] == KeyMessage("down", VK_SHIFT), "latched anew; got " + Join(again));
+    E2E_CHECK(again.size() == 3 && again[2] == KeyMessage("down", VK_SHIFT), "latched anew; got " + e2e::Bracketed(again));
     keyvane.Press(0x43);
     E2E_CHECK(Received(editor, 4).size() == 4, "and let go");
 }
@@ -119,17 +111,17 @@ E2E_CASE(DispatchInput, OnWindows10SearchPressesWinSOrCtrlEInChromeAndGamesPress
     TestWindow chrome("Chrome_WidgetWin_1", "New Tab - Google Chrome");
     DispatchSession keyvane("win10");
     E2E_CHECK(keyvane.WaitForLine(0, "keyvane: os release 10") >= 0,
-              "Wine reports Windows 10 to the program: " + Join(keyvane.LinesSince(0)));
+              "Wine reports Windows 10 to the program: " + e2e::Bracketed(keyvane.LinesSince(0)));
     E2E_CHECK(editor.BringToFront(), "the editor is in front");
     keyvane.Press(0x10);
     auto got = Received(editor, 4);
-    E2E_CHECK(got == chord(VK_LWIN, 'S'), "Win+S outside a browser; got " + Join(got));
+    E2E_CHECK(got == chord(VK_LWIN, 'S'), "Win+S outside a browser; got " + e2e::Bracketed(got));
     editor.ClearMessages();
     keyvane.Press(0x5C);
     got = Received(editor, 4);
-    E2E_CHECK(got == chord(VK_LWIN, 'G'), "Win+G for the games key; got " + Join(got));
+    E2E_CHECK(got == chord(VK_LWIN, 'G'), "Win+G for the games key; got " + e2e::Bracketed(got));
     E2E_CHECK(chrome.BringToFront(), "Chrome is in front");
     keyvane.Press(0x30);
     got = Received(chrome, 4);
-    E2E_CHECK(got == chord(VK_CONTROL, 'E'), "Ctrl+E in Chrome; got " + Join(got));
+    E2E_CHECK(got == chord(VK_CONTROL, 'E'), "Ctrl+E in Chrome; got " + e2e::Bracketed(got));
 }

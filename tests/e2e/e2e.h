@@ -6,6 +6,7 @@
 #include <functional>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -27,6 +28,9 @@ bool WaitFor(const std::function<bool()>& condition, unsigned timeoutMs);
 double NowMs();
 
 std::string Hex(unsigned long value);
+
+// Lines in a failure's message, each in brackets: "[a] [b] ".
+std::string Bracketed(const std::vector<std::string>& lines);
 
 }  // namespace e2e
 

@@ -82,6 +82,14 @@ std::string Hex(unsigned long value) {
     return text;
 }
 
+std::string Bracketed(const std::vector<std::string>& lines) {
+    std::string text;
+    for (const std::string& line : lines) {
+        text += "[" + line + "] ";
+    }
+    return text;
+}
+
 }  // namespace e2e
 
 int main(int argc, char** argv) {

@@ -39,14 +39,6 @@ bool HasPicture(const std::vector<std::string>& lines) {
     return Mentions(lines, "keyvane: picture ");
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += "[" + line + "] ";
-    }
-    return text;
-}
-
 void Store(const e2e::ScratchKey& keys, const char* name, const std::string& action) {
     keys.Write(name, REG_SZ, action + '\0');
 }
@@ -275,7 +267,7 @@ E2E_CASE(OwnKeys, MailStartsTheStoredProgramFromBothRoads) {
                   "with its arguments: " + *commandLine);
         E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
         const auto lines = keyvane.LinesSince(from);
-        E2E_CHECK(Has(lines, "keyvane: picture Mail 32"), "the mail picture showed: " + Joined(lines));
+        E2E_CHECK(Has(lines, "keyvane: picture Mail 32"), "the mail picture showed: " + e2e::Bracketed(lines));
         E2E_CHECK(!Mentions(lines, "MSIMN"), "the built-in mail program was not looked for");
     }
 }
@@ -294,10 +286,10 @@ E2E_CASE(OwnKeys, WordPressesTheStoredChordAndNothingElse) {
                                                KeyMessage("down", 'N'),        KeyMessage("up", 'N'),
                                                KeyMessage("up", VK_SHIFT),     KeyMessage("up", VK_CONTROL)};
     const auto got = e2e::Describe(editor.WaitForMessages(expected.size()));
-    E2E_CHECK(got == expected, "Ctrl, Shift, N down, then N, Shift, Ctrl up; got " + Joined(got));
+    E2E_CHECK(got == expected, "Ctrl, Shift, N down, then N, Shift, Ctrl up; got " + e2e::Bracketed(got));
     E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
     const auto lines = keyvane.LinesSince(from);
-    E2E_CHECK(Has(lines, "keyvane: picture WORD 32"), "the Word picture showed: " + Joined(lines));
+    E2E_CHECK(Has(lines, "keyvane: picture WORD 32"), "the Word picture showed: " + e2e::Bracketed(lines));
     E2E_CHECK(!Mentions(lines, "WINWORD"), "Word was not looked for");
 
     editor.ClearMessages();
@@ -309,7 +301,7 @@ E2E_CASE(OwnKeys, WordPressesTheStoredChordAndNothingElse) {
     ::PostMessageA(keyvane.View(), ::RegisterWindowMessageA("KeyCommand"), 0, 0x3C);
     E2E_CHECK(keyvane.WaitForLine(play, "keyvane: command 0x3C") >= 0, "the next key was dispatched");
     E2E_CHECK_EQ(e2e::CountLines(keyvane, play, "keyvane: command 0x29"), size_t{1},
-                 "the play key acted once: " + Joined(keyvane.LinesSince(play)));
+                 "the play key acted once: " + e2e::Bracketed(keyvane.LinesSince(play)));
 }
 
 E2E_CASE(OwnKeys, NothingBadValuesAndChangesAtTheNextKey) {
@@ -322,32 +314,32 @@ E2E_CASE(OwnKeys, NothingBadValuesAndChangesAtTheNextKey) {
 
     auto lines = keyvane.LinesOfPress(0x08);
     E2E_CHECK(Has(lines, "keyvane: key play: own action nothing") && !HasPicture(lines),
-              "play does nothing and shows nothing: " + Joined(lines));
+              "play does nothing and shows nothing: " + e2e::Bracketed(lines));
 
     lines = keyvane.LinesOfPress(0x22);
     E2E_CHECK(Has(lines, "keyvane: key mail: stored action not taken, keys: unknown key name \"Hyper\""),
-              "a line says why the mail key's value was not taken: " + Joined(lines));
+              "a line says why the mail key's value was not taken: " + e2e::Bracketed(lines));
     E2E_CHECK(Has(lines, "keyvane: picture Mail 32") && Mentions(lines, "keyvane: open mailto:"),
-              "the mail key did what it does built in: " + Joined(lines));
+              "the mail key did what it does built in: " + e2e::Bracketed(lines));
 
     lines = keyvane.LinesOfPress(0x0B);
     E2E_CHECK(Has(lines, "keyvane: key stop: stored action not taken, not a string value") &&
                   Has(lines, "keyvane: picture VCDStop 32"),
-              "a number under the stop key's name leaves it built in: " + Joined(lines));
+              "a number under the stop key's name leaves it built in: " + e2e::Bracketed(lines));
 
     lines = keyvane.LinesOfPress(0x2B);
     E2E_CHECK(Has(lines, "keyvane: key next: stored action not taken, longer than 1024 characters") &&
                   Has(lines, "keyvane: picture VCDNext 32"),
-              "a text far too long leaves the next key built in: " + Joined(lines));
+              "a text far too long leaves the next key built in: " + e2e::Bracketed(lines));
 
     // Changed while the program runs: the very next key acts on the new value.
     keys.Write("play", REG_SZ, std::string(1, '\0'));
     lines = keyvane.LinesOfPress(0x29);
     E2E_CHECK(Has(lines, "keyvane: picture VCDPlay 32"),
-              "an emptied value gives play its picture back: " + Joined(lines));
+              "an emptied value gives play its picture back: " + e2e::Bracketed(lines));
     Store(keys, "play", "none");
     lines = keyvane.LinesOfPress(0x29);
-    E2E_CHECK(!HasPicture(lines), "and \"none\" takes it away again: " + Joined(lines));
+    E2E_CHECK(!HasPicture(lines), "and \"none\" takes it away again: " + e2e::Bracketed(lines));
 }
 
 E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
@@ -413,10 +405,19 @@ E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
 
     // By mouse: the second item lies just below the middle of the first three
     // item heights, whatever the height of the separator.
-    const RECT menu = e2e::WindowRect(OpenTrayMenu(keyvane));
-    e2e::ClickAt((menu.left + menu.right) / 2, menu.top + (menu.bottom - menu.top) * 44 / 100);
+    const HWND trayMenu = OpenTrayMenu(keyvane);
+    const RECT menu = e2e::WindowRect(trayMenu);
+    const POINT item{(menu.left + menu.right) / 2, menu.top + (menu.bottom - menu.top) * 44 / 100};
+    // Pointed at first and clicked once the menu is under the pointer, as a hand does.
+    ::SetCursorPos(item.x, item.y);
+    E2E_CHECK(e2e::WaitFor([&] { return ::WindowFromPoint(item) == trayMenu; }, 3000), "the menu is under the pointer");
+    e2e::ClickAt(item.x, item.y);
     const HWND clicked = e2e::WaitForDialog(keyvane, "Keys");
-    E2E_CHECK(clicked != nullptr, "a click on \"Keys...\" opened the window");
+    char front[64] = {};
+    ::GetClassNameA(::GetForegroundWindow(), front, sizeof front);
+    E2E_CHECK(clicked != nullptr, std::string("a click on \"Keys...\" opened the window; the menu is ") +
+                                      (e2e::OpenMenu(keyvane) != nullptr ? "still open" : "gone") +
+                                      ", a window of class " + front + " in front");
     E2E_CHECK(e2e::ClosedByKey(clicked, VK_ESCAPE), "Esc closes it again");
 }
 
@@ -481,7 +482,7 @@ E2E_CASE(OwnKeys, KeysWindowStoresOnOkAndNothingOnCancel) {
     // What was stored acts at the next key.
     E2E_CHECK(editor.BringToFront(), "the editor is in front");
     const auto lines = keyvane.LinesOfPress(0x32);
-    E2E_CHECK(Has(lines, "keyvane: key word: own action keys"), "Word presses its chord: " + Joined(lines));
+    E2E_CHECK(Has(lines, "keyvane: key word: own action keys"), "Word presses its chord: " + e2e::Bracketed(lines));
 
     // A chord typed with a name no key has is refused on OK, said why, and not stored.
     window = OpenKeysWindow(keyvane);
@@ -537,8 +538,8 @@ E2E_CASE(OwnKeys, KeysWindowInFrontFindsAPressedKeyWithoutActing) {
     E2E_CHECK(keyvane.Sync() >= 0, "keyvane answers");
     const auto lines = keyvane.LinesSince(from);
     E2E_CHECK(Has(lines, "keyvane: keys window: word") && Has(lines, "keyvane: keys window: mail"),
-              "both keys were found: " + Joined(lines));
-    E2E_CHECK(!HasPicture(lines) && !Mentions(lines, "own action"), "neither key acted: " + Joined(lines));
+              "both keys were found: " + e2e::Bracketed(lines));
+    E2E_CHECK(!HasPicture(lines) && !Mentions(lines, "own action"), "neither key acted: " + e2e::Bracketed(lines));
     E2E_CHECK(!mailer.WaitStarted(from, 0).has_value(), "the mail key's program did not start");
 
     // Closed, the window takes no key any more.

@@ -179,14 +179,6 @@ std::vector<std::string> DispatchedSince(const e2e::KeyvaneProcess& keyvane, siz
     return lines;
 }
 
-std::string Joined(const std::vector<std::string>& lines) {
-    std::string text;
-    for (const std::string& line : lines) {
-        text += "[" + line + "] ";
-    }
-    return text;
-}
-
 // Writes the good key until it is dispatched: a reader that lost its place
 // takes the first key log it finds again as old, and one that a bad header
 // left on slot 1 sees nothing new in a key log started afresh there. Returns
@@ -273,8 +265,8 @@ E2E_CASE(Robustness, BadKeyLogsAreReadAsTheReaderSaysAndTheNextGoodKeyComesAlone
         std::vector<std::string> dispatched = DispatchedSince(keyvane, from);
         std::vector<std::string> wanted = expected;
         wanted.push_back(kGoodCommand);
-        E2E_CHECK(dispatched == wanted, std::string("after ") + bad.name + " expected " + Joined(wanted) + "got " +
-                                            Joined(dispatched));
+        E2E_CHECK(dispatched == wanted, std::string("after ") + bad.name + " expected " + e2e::Bracketed(wanted) + "got " +
+                                            e2e::Bracketed(dispatched));
         E2E_CHECK(keyvane.Sync() >= 0, std::string("keyvane answers after ") + bad.name);
     }
     for (const bool folder : {true, false}) {
@@ -289,7 +281,7 @@ E2E_CASE(Robustness, BadKeyLogsAreReadAsTheReaderSaysAndTheNextGoodKeyComesAlone
         GoodKeyDispatched(keyvane, road, what);
         const std::vector<std::string> dispatched = DispatchedSince(keyvane, from);
         E2E_CHECK(dispatched == std::vector<std::string>{kGoodCommand},
-                  std::string("after ") + what + " only the good key, got " + Joined(dispatched));
+                  std::string("after ") + what + " only the good key, got " + e2e::Bracketed(dispatched));
     }
     E2E_CHECK(keyvane.IsRunning(), "keyvane is still running");
 }
