@@ -101,6 +101,8 @@ private:
     void SaveClipboard();
     // False when another program held the clipboard open; the snapshot is kept.
     bool RestoreClipboard();
+    // Lets the snapshot go without putting it back, saying why.
+    void ForgetClipboard(const char* why);
     // Gives `window` the foreground and pastes there.
     void PasteInto(HWND window);
     // A key's own action, when the user stored one for the key of `command`:

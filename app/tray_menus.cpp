@@ -107,9 +107,7 @@ void CTamberView::OnTimer(UINT id) {
             if ((pasteYetToRead || !RestoreClipboard()) && ++m_nClipboardRetries < kClipboardRetries) {
                 ::SetTimer(m_hWnd, kTimerClipboardRestore, kClipboardRetryMs, nullptr);
             } else if (m_bClipboardSaved) {
-                framework::Trace("clipboard not put back: another program holds it");
-                m_clipSnapshot.clear();
-                m_bClipboardSaved = false;
+                ForgetClipboard("another program holds it");
             }
             break;
         }

@@ -103,6 +103,13 @@ bool CTamberView::RestoreClipboard() {
     return true;
 }
 
+void CTamberView::ForgetClipboard(const char* why) {
+    ::KillTimer(m_hWnd, kTimerClipboardRestore);
+    m_clipSnapshot.clear();
+    m_bClipboardSaved = false;
+    framework::Trace("clipboard not put back: %s", why);
+}
+
 bool CTamberView::PutTextOnClipboard(const std::wstring& text) {
     // A text chosen right after another must not take the clipboard before the
     // paste of the first one read it, or that paste would type the second
@@ -155,10 +162,7 @@ LRESULT CTamberView::OnDestroyClipboard(WPARAM, LPARAM) {
     // Another program emptied it for what the user copied next, which stays:
     // what the clipboard held before the text is let go.
     if (m_bClipboardSaved && ::GetOpenClipboardWindow() != m_hWnd) {
-        ::KillTimer(m_hWnd, kTimerClipboardRestore);
-        m_clipSnapshot.clear();
-        m_bClipboardSaved = false;
-        framework::Trace("clipboard not put back: something new was put there");
+        ForgetClipboard("something new was put there");
     }
     return 0;
 }
