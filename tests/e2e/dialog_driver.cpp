@@ -2,6 +2,7 @@
 
 #include "dispatch/text_encoding_win32.h"
 #include "tests/e2e/e2e.h"
+#include "tests/e2e/popups.h"
 #include "tests/e2e/test_window.h"
 
 #include <commctrl.h>
@@ -47,20 +48,57 @@ void Press(BYTE key) {
     ::keybd_event(key, static_cast<BYTE>(::MapVirtualKeyA(key, 0)), KEYEVENTF_KEYUP, 0);
 }
 
-void ClickAt(int x, int y) {
+namespace {
+
+// Mouse events at a point of the screen, one per flag, as the mouse gives them.
+void SendMouse(POINT point, std::initializer_list<DWORD> events) {
     const int width = ::GetSystemMetrics(SM_CXSCREEN) - 1;
     const int height = ::GetSystemMetrics(SM_CYSCREEN) - 1;
-    INPUT inputs[3] = {};
-    for (INPUT& input : inputs) {
+    std::vector<INPUT> inputs;
+    for (const DWORD event : events) {
+        INPUT input{};
         input.type = INPUT_MOUSE;
-        input.mi.dx = x * 65535 / width;
-        input.mi.dy = y * 65535 / height;
-        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE;
+        input.mi.dx = point.x * 65535 / width;
+        input.mi.dy = point.y * 65535 / height;
+        input.mi.dwFlags = MOUSEEVENTF_ABSOLUTE | event;
+        inputs.push_back(input);
     }
-    inputs[0].mi.dwFlags |= MOUSEEVENTF_MOVE;
-    inputs[1].mi.dwFlags |= MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags |= MOUSEEVENTF_LEFTUP;
-    ::SendInput(3, inputs, sizeof(INPUT));
+    ::SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+}  // namespace
+
+void ClickAt(int x, int y) {
+    SendMouse({x, y}, {MOUSEEVENTF_MOVE, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP});
+}
+
+bool PointAndClick(POINT point, const std::function<bool()>& ready, unsigned timeoutMs) {
+    const auto pointed = [&] {
+        POINT cursor{};
+        return ::GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y && ready();
+    };
+    // A hand's pointer is never quite still: under Wine a window that missed
+    // the first move (a menu whose loop had not started) answers the next.
+    const double until = NowMs() + timeoutMs;
+    do {
+        SendMouse(point, {MOUSEEVENTF_MOVE});
+        if (WaitPumping(pointed, 200)) {
+            ClickAt(point.x, point.y);
+            return true;
+        }
+    } while (NowMs() < until);
+    return false;
+}
+
+bool MenuItemHighlightedAt(HWND menu, POINT point) {
+    // Left of the item's text, inside the menu's border: only the item's own
+    // background is drawn there.
+    const RECT rect = WindowRect(menu);
+    const HDC screen = ::GetDC(nullptr);
+    const COLORREF colour = ::GetPixel(screen, rect.left + 5, point.y);
+    ::ReleaseDC(nullptr, screen);
+    return ::WindowFromPoint(point) == menu &&
+           (colour == ::GetSysColor(COLOR_HIGHLIGHT) || colour == ::GetSysColor(COLOR_MENUHILIGHT));
 }
 
 void TypeKeys(const std::string& text) {

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 namespace e2e {
@@ -17,6 +18,14 @@ void Press(BYTE key);
 
 // Clicks the left button at a point of the screen.
 void ClickAt(int x, int y);
+// Points at `point` and clicks there once the pointer is on it and `ready`
+// holds, as a hand does: under Wine on a busy machine a click in the same
+// instant as the move is lost or lands where the pointer was. False, without a
+// click, when that did not come within `timeoutMs`.
+bool PointAndClick(POINT point, const std::function<bool()>& ready, unsigned timeoutMs = 3000);
+// Whether the item of the popup menu `menu` at `point` is drawn highlighted:
+// the menu follows the pointer, so a click there chooses that item.
+bool MenuItemHighlightedAt(HWND menu, POINT point);
 
 // keyvane's open popup menu, if any.
 HWND OpenMenu(const KeyvaneProcess& keyvane);

@@ -13,6 +13,7 @@
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/hook_fixture.h"
 #include "tests/e2e/keyvane_process.h"
+#include "tests/e2e/popups.h"
 #include "tests/e2e/registry_fixture.h"
 #include "tests/e2e/test_window.h"
 
@@ -128,9 +129,11 @@ void ClickFirstItem(const KeyvaneProcess& keyvane, int count) {
         return open;
     };
     E2E_CHECK(e2e::WaitPumping([&] { return openMenus() == count; }, 3000), std::to_string(count) + " menus are open");
-    RECT rect{};
-    ::GetWindowRect(e2e::OpenMenu(keyvane), &rect);
-    e2e::ClickAt(rect.left + 20, rect.top + 10);
+    const HWND menu = e2e::OpenMenu(keyvane);
+    const RECT rect = e2e::WindowRect(menu);
+    const POINT item{rect.left + 20, rect.top + 10};
+    E2E_CHECK(e2e::PointAndClick(item, [&] { return e2e::MenuItemHighlightedAt(menu, item); }),
+              "the pointer highlighted the menu's first item");
 }
 
 // "My Text" > "Company Name", the first item of the first submenu.

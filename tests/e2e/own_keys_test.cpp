@@ -209,18 +209,8 @@ void ToggleVolumeKeys(HWND window, bool click) {
     if (click) {
         const RECT rect = e2e::WindowRect(box);
         const POINT point{rect.left + 10, (rect.top + rect.bottom) / 2};
-        // Pointed at first, as a hand does: a click in the same instant as
-        // the move is lost under Wine on a busy machine.
-        ::SetCursorPos(point.x, point.y);
-        E2E_CHECK(e2e::WaitPumping(
-                      [&] {
-                          POINT cursor{};
-                          return ::GetCursorPos(&cursor) && cursor.x == point.x && cursor.y == point.y &&
-                                 ::WindowFromPoint(point) == box;
-                      },
-                      3000),
+        E2E_CHECK(e2e::PointAndClick(point, [&] { return ::WindowFromPoint(point) == box; }),
                   "the pointer is on the volume keys box");
-        e2e::ClickAt(point.x, point.y);
     } else {
         PressChord({VK_MENU, 'P'});
         PressChord({VK_SHIFT, VK_TAB});
@@ -408,10 +398,8 @@ E2E_CASE(OwnKeys, KeysWindowOpensFromTheTrayMenuAndSaysWhatEachKeyDoes) {
     const HWND trayMenu = OpenTrayMenu(keyvane);
     const RECT menu = e2e::WindowRect(trayMenu);
     const POINT item{(menu.left + menu.right) / 2, menu.top + (menu.bottom - menu.top) * 44 / 100};
-    // Pointed at first and clicked once the menu is under the pointer, as a hand does.
-    ::SetCursorPos(item.x, item.y);
-    E2E_CHECK(e2e::WaitFor([&] { return ::WindowFromPoint(item) == trayMenu; }, 3000), "the menu is under the pointer");
-    e2e::ClickAt(item.x, item.y);
+    E2E_CHECK(e2e::PointAndClick(item, [&] { return e2e::MenuItemHighlightedAt(trayMenu, item); }),
+              "the pointer highlighted \"Keys...\" before the click");
     const HWND clicked = e2e::WaitForDialog(keyvane, "Keys");
     char front[64] = {};
     ::GetClassNameA(::GetForegroundWindow(), front, sizeof front);
