@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kOffScreen = -32000;
+
 const UINT kIndicators[] = {0, ID_INDICATOR_CAPS, ID_INDICATOR_NUM, ID_INDICATOR_SCRL};
 
 // Lock, unlock and the session's connections reach a window that asked for
@@ -47,6 +49,13 @@ BOOL CMainFrame::PreCreateWindow(CREATESTRUCTA& cs) {
     // No caption, border or title decoration, and no taskbar button.
     cs.style = WS_POPUP;
     cs.dwExStyle |= WS_EX_TOOLWINDOW;
+    // Of no size and off every screen, where Windows keeps minimised windows:
+    // the menus make it the foreground window, and under Wine a window on a
+    // screen would be given to the window manager, which holds its end.
+    cs.x = kOffScreen;
+    cs.y = kOffScreen;
+    cs.cx = 0;
+    cs.cy = 0;
     return CFrameWnd::PreCreateWindow(cs);
 }
 

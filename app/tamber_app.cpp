@@ -66,7 +66,8 @@ BOOL CTamberApp::InitInstance() {
     if (!ProcessShellCommand(commandLine)) {
         return FALSE;
     }
-    ::ShowWindow(m_pMainWnd->m_hWnd, SW_SHOW);
+    // Shown without taking the foreground from the program the user is in.
+    ::ShowWindow(m_pMainWnd->m_hWnd, SW_SHOWNOACTIVATE);
     ::UpdateWindow(m_pMainWnd->m_hWnd);
     return TRUE;
 }

@@ -38,6 +38,10 @@ void CStartupPictureWnd::ShowStartupPicture(framework::CWnd* parent) {
         s_pInstance.reset();
         return;
     }
+    // Shown without activation, as the frame is: the user may be typing in
+    // another program. And under Wine the end of a window once activated waits
+    // for a window manager, two seconds where there is none, and every key with it.
+    ::ShowWindow(s_pInstance->m_hWnd, SW_SHOWNOACTIVATE);
     ::UpdateWindow(s_pInstance->m_hWnd);
 }
 
@@ -59,7 +63,7 @@ BOOL CStartupPictureWnd::Create(framework::CWnd* parent) {
         return FALSE;
     }
     const LPCSTR className = RegisterWndClass(0, ::LoadCursor(nullptr, IDC_ARROW));
-    return className != nullptr && CreateEx(0, className, "", WS_POPUP | WS_VISIBLE, 0, 0, info.bmWidth,
+    return className != nullptr && CreateEx(0, className, "", WS_POPUP, 0, 0, info.bmWidth,
                                             info.bmHeight, parent == nullptr ? nullptr : parent->m_hWnd, nullptr);
 }
 
