@@ -73,15 +73,6 @@ LOGFONTW ScaledTemplateFont(int templateId) {
     return font;
 }
 
-// keyvane at the screen's present settings, its start-up picture gone.
-class Started : public e2e::DispatchSession {
-public:
-    Started() : DispatchSession("winxp") {
-        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(Pid(), Frame()).empty(); }, 4000),
-                  "the start-up picture went");
-    }
-};
-
 HWND Open(const e2e::KeyvaneProcess& keyvane, const Route& route) {
     ::PostMessageA(keyvane.View(), route.message, route.wParam, route.lParam);
     const HWND dialog = e2e::WaitForDialog(keyvane, route.title);
@@ -248,7 +239,7 @@ E2E_CASE(DialogsAtScale, EveryDialogAt150PercentWithTheVisualStyleIsScaledWholeA
     std::vector<SIZE> unscaled;
     {
         const e2e::ScreenScale scale(kBaseDpi);
-        const Started keyvane;
+        const e2e::DispatchSession keyvane("winxp");
         const e2e::DialogsClosedAtEnd closer(keyvane);
         for (const Route& route : kRoutes) {
             const HWND dialog = Open(keyvane, route);
@@ -258,7 +249,7 @@ E2E_CASE(DialogsAtScale, EveryDialogAt150PercentWithTheVisualStyleIsScaledWholeA
     }
     const e2e::ScreenScale scale(kScaledDpi);
     const e2e::LightVisualStyle style;
-    const Started keyvane;
+    const e2e::DispatchSession keyvane("winxp");
     const e2e::DialogsClosedAtEnd closer(keyvane);
     for (size_t i = 0; i < std::size(kRoutes); ++i) {
         const Route& route = kRoutes[i];

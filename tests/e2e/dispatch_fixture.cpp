@@ -2,7 +2,6 @@
 
 #include "tests/e2e/debug_monitor.h"
 #include "tests/e2e/e2e.h"
-#include "tests/e2e/popups.h"
 
 namespace e2e {
 
@@ -19,7 +18,7 @@ DispatchSession::DispatchSession(const char* version) : KeyvaneProcess(version) 
     E2E_CHECK(Sync() >= 0, "keyvane runs its message loop");
     // Its start-up is over once the start-up picture, which lies over the
     // windows in the middle of the screen, has gone.
-    E2E_CHECK(WaitFor([this] { return FindPopups(Pid(), Frame()).empty(); }, 4000), "the start-up picture went");
+    E2E_CHECK(WaitStartupPictureGone(), "the start-up picture went");
 }
 
 void DispatchSession::Press(unsigned code) const {

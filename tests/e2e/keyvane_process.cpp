@@ -100,8 +100,8 @@ KeyvaneProcess& SharedKeyvane(const char* windowsVersion) {
         if (!started->WaitReady()) {
             throw Failure("keyvane.exe did not come up on " + std::string(windowsVersion));
         }
-        // The start-up picture goes by itself; cases then see only what they cause.
-        WaitFor([&] { return FindPopups(started->Pid(), started->Frame()).empty(); }, 4000);
+        // Cases then see only what they cause.
+        started->WaitStartupPictureGone();
         shared.process = std::move(started);
         shared.version = windowsVersion;
     }
@@ -154,6 +154,10 @@ bool KeyvaneProcess::WaitReady(unsigned timeoutMs) {
             return false;
         },
         timeoutMs);
+}
+
+bool KeyvaneProcess::WaitStartupPictureGone(unsigned timeoutMs) const {
+    return WaitFor([this] { return FindPopups(Pid(), Frame()).empty(); }, timeoutMs);
 }
 
 bool KeyvaneProcess::WaitExit(unsigned timeoutMs, DWORD* exitCode) {

@@ -38,6 +38,8 @@ public:
 
     // Waits until the frame is shown and the view exists; false on timeout.
     bool WaitReady(unsigned timeoutMs = 15000);
+    // Waits until the start-up picture, which goes by itself, has gone; false on timeout.
+    bool WaitStartupPictureGone(unsigned timeoutMs = 4000) const;
     // Waits for the process to end; its exit code goes to `exitCode`.
     bool WaitExit(unsigned timeoutMs, DWORD* exitCode = nullptr);
     bool IsRunning() const;

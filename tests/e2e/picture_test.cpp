@@ -337,8 +337,7 @@ E2E_CASE(Pictures, KeyPictureAndVolumeStripTakeTheScreensScale) {
         E2E_CHECK(e2e::WaitFor([&] { return e2e::CaptureScreen(e2e::WindowRect(startup)).pixels == sharp; }, 1000),
                   "the start-up picture is the drawing for its scale" + at);
         E2E_CHECK(keyvane.WaitReady(), "keyvane came up" + at);
-        E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
-                  "the start-up picture went" + at);
+        E2E_CHECK(keyvane.WaitStartupPictureGone(), "the start-up picture went" + at);
         keyvane.SendToView(g_keyCommand, 0, kWebStop);
         HWND popup = OnlyPopup(keyvane, 2000);
         E2E_CHECK(popup != nullptr, "one popup appeared" + at);

@@ -81,8 +81,7 @@ E2E_CASE(Startup, FrameIsAnInvisiblePopupWithItsTitle) {
     E2E_CHECK(window.Activate(), "the other program is in front");
     KeyvaneProcess keyvane;
     E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
-    E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
-              "the start-up picture went");
+    E2E_CHECK(keyvane.WaitStartupPictureGone(), "the start-up picture went");
     E2E_CHECK(::GetForegroundWindow() == window.Frame(), "the other program kept the foreground");
     char title[128] = {};
     ::GetWindowTextA(keyvane.Frame(), title, sizeof title);
@@ -138,8 +137,7 @@ E2E_CASE(Startup, QuitAfterASessionOfMenusEndsWithinASecond) {
     E2E_CHECK(keyvane.WaitReady(), "keyvane came up");
     E2E_CHECK(keyvane.WaitForLine(0, "keyvane: tray icon added") >= 0, "the tray icon was added");
     E2E_CHECK(TrayIconPresent(keyvane.View()), "the icon is in the notification area");
-    E2E_CHECK(e2e::WaitFor([&] { return e2e::FindPopups(keyvane.Pid(), keyvane.Frame()).empty(); }, 4000),
-              "the start-up picture went");
+    E2E_CHECK(keyvane.WaitStartupPictureGone(), "the start-up picture went");
     ::RegSetKeyValueA(HKEY_LOCAL_MACHINE, "Software\\Corvale", "CompanyName", REG_SZ, "Corvale", 8);
     e2e::OtherProgramEditWindow window;
     e2e::FillClipboard(window.Frame(), true);
