@@ -321,6 +321,19 @@ Function un.SettingsPageLeave
     ${NSD_GetState} $RemoveSettingsBox $RemoveSettings
 FunctionEnd
 
+; Removes FOLDER once it is empty, trying for 5 s: a handle some program still
+; holds in it keeps an empty folder from going. A folder the user left files
+; in stays, once the 5 s are over.
+!macro REMOVE_FOLDER_WHEN_FREE FOLDER
+    ${For} $1 1 20
+        RMDir "${FOLDER}"
+        ${IfNot} ${FileExists} "${FOLDER}\*.*"
+            ${Break}
+        ${EndIf}
+        Sleep 250
+    ${Next}
+!macroend
+
 Section "Uninstall"
     SetShellVarContext all
     Call un.EndKeyvane
@@ -334,13 +347,7 @@ Section "Uninstall"
     Delete "${SHORTCUTS}\Keyvane.lnk"
     Delete "${SHORTCUTS}\Uninstall Keyvane.lnk"
     ; The shell may still hold the folder it showed the shortcuts in for a moment.
-    ${For} $1 1 20
-        RMDir "${SHORTCUTS}"
-        ${IfNot} ${FileExists} "${SHORTCUTS}\*.*"
-            ${Break}
-        ${EndIf}
-        Sleep 250
-    ${Next}
+    !insertmacro REMOVE_FOLDER_WHEN_FREE "${SHORTCUTS}"
     ClearErrors
     Delete "$INSTDIR\keyvane.exe"
     Delete "$INSTDIR\install.dll"
@@ -357,7 +364,8 @@ Section "Uninstall"
         ${EndIf}
         Sleep 250
     ${Next}
-    RMDir "$INSTDIR"
+    ; The ended programs' images may keep a file just deleted there for a moment.
+    !insertmacro REMOVE_FOLDER_WHEN_FREE "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ${If} $RemoveSettings = 1
         DetailPrint "Removing the settings"
