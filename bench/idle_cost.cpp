@@ -36,14 +36,9 @@ constexpr char kKeyLog[] = "c:\\ostrel.log";
 class TrayFloor {
 public:
     TrayFloor() {
-        std::string commandLine = "\"" + e2e::TestDirectory() + "tray_floor.exe\"";
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
         const size_t from = e2e::Monitor().Count();
-        if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                              &m_process)) {
-            throw e2e::Failure("cannot start " + commandLine + " (bench/run.sh puts it beside the benchmark)");
-        }
+        // bench/run.sh puts it beside the benchmark.
+        m_process = e2e::StartProgram("\"" + e2e::TestDirectory() + "tray_floor.exe\"");
         if (e2e::Monitor().WaitForLine(from, m_process.dwProcessId, "tray floor: tray icon added", 15000) < 0) {
             throw e2e::Failure("the tray floor added no tray icon");
         }

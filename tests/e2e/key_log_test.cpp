@@ -20,20 +20,8 @@ constexpr char kCommandLine[] = "keyvane: command ";
 
 // Runs write_key_log.exe with `arguments`, waits for it and checks it succeeded.
 void WriteKeyLog(const std::string& arguments) {
-    std::string commandLine = "\"" + e2e::TestDirectory() + "write_key_log.exe\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                          &process)) {
-        throw e2e::Failure("cannot start " + commandLine);
-    }
-    DWORD exitCode = 1;
-    const bool ended = ::WaitForSingleObject(process.hProcess, 10000) == WAIT_OBJECT_0;
-    ::GetExitCodeProcess(process.hProcess, &exitCode);
-    ::CloseHandle(process.hThread);
-    ::CloseHandle(process.hProcess);
-    E2E_CHECK(ended && exitCode == 0, "write_key_log " + arguments + " succeeded");
+    E2E_CHECK_EQ(e2e::RunAndWait("\"" + e2e::TestDirectory() + "write_key_log.exe\" " + arguments, 10000), 0ul,
+                 "write_key_log " + arguments + " succeeded");
 }
 
 // No key log before a case and none after it, so other cases start without one.

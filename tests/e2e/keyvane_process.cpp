@@ -4,20 +4,37 @@
 #include "tests/e2e/e2e.h"
 #include "tests/e2e/popups.h"
 
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <stdexcept>
 
 namespace e2e {
 
-DWORD RunAndWait(std::string commandLine, unsigned timeoutMs, const char* folder) {
+PROCESS_INFORMATION StartProgram(std::string commandLine, const char* folder, DWORD flags) {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup,
-                          &process)) {
-        throw Failure("cannot start " + commandLine);
+    // Wine has failed a start now and then in a run of the whole suite, before
+    // any of the program's code ran; such a start is tried again and its errors
+    // printed. A program that cannot start at all fails every try.
+    std::string errors;
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, folder, &startup,
+                             &process)) {
+            if (!errors.empty()) {
+                std::printf("started %s after errors%s\n", commandLine.c_str(), errors.c_str());
+            }
+            return process;
+        }
+        errors += " " + std::to_string(::GetLastError());
+        ::Sleep(100);
     }
+    throw Failure("cannot start " + commandLine + " (errors" + errors + ")");
+}
+
+DWORD RunAndWait(std::string commandLine, unsigned timeoutMs, const char* folder) {
+    const PROCESS_INFORMATION process = StartProgram(commandLine, folder);
     ::CloseHandle(process.hThread);
     DWORD exitCode = STILL_ACTIVE;
     if (::WaitForSingleObject(process.hProcess, timeoutMs) == WAIT_OBJECT_0) {
@@ -115,14 +132,9 @@ KeyvaneProcess::KeyvaneProcess(const char* windowsVersion, const char* program, 
     // A program named by its full path runs from there, as an installed copy does.
     const char* name = std::strrchr(program, '\\');
     SetWindowsVersion(name == nullptr ? program : name + 1, windowsVersion);
-    std::string commandLine = "\"" + (name == nullptr ? TestDirectory() : std::string()) + program + "\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
     m_firstLine = Monitor().Count();
-    if (!::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, suspended ? CREATE_SUSPENDED : 0,
-                          nullptr, nullptr, &startup, &m_process)) {
-        throw std::runtime_error("cannot start " + commandLine);
-    }
+    m_process = StartProgram("\"" + (name == nullptr ? TestDirectory() : std::string()) + program + "\"", nullptr,
+                             suspended ? CREATE_SUSPENDED : 0);
 }
 
 KeyvaneProcess::~KeyvaneProcess() {

@@ -15,6 +15,9 @@ namespace e2e {
 constexpr UINT kTrayNotify = WM_USER + 100;
 constexpr UINT kTrayIcon = 128;
 
+// Starts a program (in `folder`, or in this one); a failure to start says why.
+PROCESS_INFORMATION StartProgram(std::string commandLine, const char* folder = nullptr, DWORD flags = 0);
+
 // Starts a program (in `folder`, or in this one) and waits for it; its exit
 // code. A program that does not end in time is ended, and the wait fails.
 DWORD RunAndWait(std::string commandLine, unsigned timeoutMs = 60000, const char* folder = nullptr);

@@ -87,13 +87,7 @@ bool KeyvaneRunsOnce() {
 
 void StartInstalledKeyvane() {
     SetWindowsVersion("keyvane.exe", "winxp");
-    std::string commandLine = kQuotedProgram;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    E2E_CHECK(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, kProductFolder,
-                               &startup, &process),
-              "the installed program starts");
+    const PROCESS_INFORMATION process = StartProgram(kQuotedProgram, kProductFolder);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     E2E_CHECK(KeyvaneRunsOnce(), "the installed program came up");
@@ -120,13 +114,8 @@ void SaveSnippetInProperties(const std::string& snippet) {
 }
 
 // Starts a program and waits for its top-level window with this title.
-HWND StartShowing(std::string commandLine, const char* title) {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    E2E_CHECK(::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                               &process),
-              commandLine + " starts");
+HWND StartShowing(const std::string& commandLine, const char* title) {
+    const PROCESS_INFORMATION process = StartProgram(commandLine);
     ::CloseHandle(process.hThread);
     ::CloseHandle(process.hProcess);
     HWND window = nullptr;
