@@ -364,7 +364,7 @@ Section "Uninstall"
         ${EndIf}
         Sleep 250
     ${Next}
-    ; The ended programs' images may keep a file just deleted there for a moment.
+    ; A program just ended, or one still reading a file just deleted, may hold it for a moment.
     !insertmacro REMOVE_FOLDER_WHEN_FREE "$INSTDIR"
     DeleteRegKey HKLM "${UNINSTALL_KEY}"
     ${If} $RemoveSettings = 1

@@ -20,6 +20,9 @@ PROCESS_INFORMATION StartProgram(std::string commandLine, const char* folder, DW
     // printed. A program that cannot start at all fails every try.
     std::string errors;
     for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0) {
+            ::Sleep(100);
+        }
         if (::CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, flags, nullptr, folder, &startup,
                              &process)) {
             if (!errors.empty()) {
@@ -28,7 +31,6 @@ PROCESS_INFORMATION StartProgram(std::string commandLine, const char* folder, DW
             return process;
         }
         errors += " " + std::to_string(::GetLastError());
-        ::Sleep(100);
     }
     throw Failure("cannot start " + commandLine + " (errors" + errors + ")");
 }
