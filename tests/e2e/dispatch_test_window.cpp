@@ -80,9 +80,8 @@ bool TestWindow::BringToFront() const {
             GUITHREADINFO info{};
             info.cbSize = sizeof info;
             // A minimised window in front has no keyboard focus of its own.
-            const HWND focus = ::IsIconic(m_hwnd) ? nullptr : m_hwnd;
             return ::GetForegroundWindow() == m_hwnd && ::GetGUIThreadInfo(0, &info) &&
-                   (info.hwndFocus == m_hwnd || info.hwndFocus == focus);
+                   (info.hwndFocus == m_hwnd || (info.hwndFocus == nullptr && ::IsIconic(m_hwnd)));
         },
         kWindowReadyMs);
 }

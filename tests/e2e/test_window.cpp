@@ -50,12 +50,7 @@ std::string TestEditWindow::Text() const {
 }
 
 OtherProgramEditWindow::OtherProgramEditWindow() {
-    std::string command = "\"" + TestDirectory() + "e2e_edit_program.exe\"";
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!::CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &m_process)) {
-        return;
-    }
+    m_process = StartProgram("\"" + TestDirectory() + "e2e_edit_program.exe\"");
     ::WaitForInputIdle(m_process.hProcess, 5000);
     WaitFor(
         [&] {
